@@ -1,0 +1,34 @@
+#ifndef PCIZ_KIT_APPLICATION_H
+#define PCIZ_KIT_APPLICATION_H
+
+#include <Looper.h>
+
+#include <memory>
+
+class BWindow;
+
+// The process's application object. Run serves every window's messages until the
+// application quits. B_QUIT_REQUESTED asks every window to quit; if one refuses, the
+// application goes on running.
+class BApplication : public BLooper {
+public:
+    explicit BApplication(const char* signature);
+    ~BApplication() override;
+
+    // Returns once the application has quit (at once if it already has).
+    virtual void Run();
+    void Quit() override;
+    bool QuitRequested() override;
+
+    const char* Signature() const;
+    int32 CountWindows() const;
+    BWindow* WindowAt(int32 index) const;
+
+private:
+    struct State;
+    std::unique_ptr<State> fState;
+};
+
+extern BApplication* be_app;
+
+#endif

@@ -1,0 +1,44 @@
+#ifndef PCIZ_KIT_FONT_H
+#define PCIZ_KIT_FONT_H
+
+#include <SupportDefs.h>
+
+#include <string>
+
+// A font as the kit's views use it. Sizes are in the kit's coordinate units (pixels at
+// scale 1), not points.
+class BFont {
+public:
+    BFont() = default;
+    explicit BFont(const BFont* font);
+
+    void SetFamilyAndStyle(const char* family, const char* style);
+    const char* Family() const { return fFamily.c_str(); }
+    const char* Style() const { return fStyle.c_str(); }
+
+    void SetSize(float size) { fSize = size; }
+    float Size() const { return fSize; }
+
+    void SetFace(uint16 face) { fFace = face; }
+    uint16 Face() const { return fFace; }
+
+    // Whether every character has the same advance, as the installed font reports it.
+    bool IsFixed() const;
+    float StringWidth(const char* text) const;
+
+    bool operator==(const BFont&) const = default;
+
+private:
+    std::string fFamily;
+    std::string fStyle;
+    float fSize = 12;
+    uint16 fFace = 0x0040;
+};
+
+// The system's fonts, filled in once the kit has started (by the first application or
+// window): plain and bold are the system font, fixed is its fixed-width font.
+extern const BFont* be_plain_font;
+extern const BFont* be_bold_font;
+extern const BFont* be_fixed_font;
+
+#endif

@@ -1,0 +1,109 @@
+#include "MenuField.h"
+
+#include "native/MenuState.h"
+#include "native/ViewState.h"
+
+#include <Menu.h>
+#include <MenuItem.h>
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+// The field's button: its text and a small triangle that says a menu pops up from it.
+class MenuButton : public QPushButton {
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPushButton::paintEvent(event);
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(palette().color(QPalette::ButtonText));
+        const qreal right = width() - 5;
+        const qreal middle = height() / 2.0;
+        painter.drawPolygon(QPolygonF({QPointF(right - 6, middle - 2), QPointF(right, middle - 2),
+                                       QPointF(right - 3, middle + 2)}));
+    }
+};
+
+struct FieldParts {
+    QWidget* field;
+    QLabel* label;
+    MenuButton* button;
+};
+
+FieldParts PartsOf(const BView* view)
+{
+    QWidget* field = kit::ViewState::Of(view).Widget();
+    return {field, field->findChild<QLabel*>(), field->findChild<MenuButton*>()};
+}
+
+} // namespace
+
+BMenuField::BMenuField(BRect frame, const char* name, const char* label, BMenu* menu,
+                       uint32 resizingMode, uint32 flags)
+    : BView(frame, name, resizingMode, flags), fMenu(menu), fLabel(label != nullptr ? label : "")
+{
+    auto* field = new QWidget;
+    auto* labelView = new QLabel(QString::fromStdString(fLabel), field);
+    labelView->setTextFormat(Qt::PlainText);
+    auto* button = new MenuButton;
+    button->setParent(field);
+    button->setFocusPolicy((flags & B_NAVIGABLE) ? Qt::StrongFocus : Qt::NoFocus);
+    kit::ViewState::Of(this).SetWidget(field);
+
+    if (fMenu != nullptr) {
+        kit::MenuState& menuState = kit::MenuState::Of(fMenu);
+        menuState.owner = this;
+        menuState.markChanged = [this] { PartsOf(this).button->setText(QString::fromUtf8(MenuLabel())); };
+        QMenu* qmenu = menuState.qmenu.get();
+        QObject::connect(button, &QPushButton::clicked, button, [button, qmenu] {
+            qmenu->popup(button->mapToGlobal(QPoint(0, button->height())));
+        });
+    }
+    button->setText(QString::fromUtf8(MenuLabel()));
+    SetDivider(fLabel.empty() ? 0 : be_plain_font->StringWidth(fLabel.c_str()) + 5);
+    SetAlignment(B_ALIGN_LEFT);
+}
+
+BMenuField::~BMenuField() { delete fMenu; }
+
+BMenu* BMenuField::Menu() const { return fMenu; }
+
+const char* BMenuField::Label() const { return fLabel.c_str(); }
+
+const char* BMenuField::MenuLabel() const
+{
+    if (fMenu == nullptr)
+        return "";
+    BMenuItem* marked = fMenu->FindMarked();
+    if (marked != nullptr && fMenu->IsLabelFromMarked())
+        return marked->Label();
+    return fMenu->Name();
+}
+
+void BMenuField::SetAlignment(alignment label)
+{
+    fAlignment = label;
+    Qt::Alignment horizontal = label == B_ALIGN_RIGHT    ? Qt::AlignRight
+                               : label == B_ALIGN_CENTER ? Qt::AlignHCenter
+                                                         : Qt::AlignLeft;
+    PartsOf(this).label->setAlignment(horizontal | Qt::AlignVCenter);
+}
+
+alignment BMenuField::Alignment() const { return fAlignment; }
+
+void BMenuField::SetDivider(float divider)
+{
+    fDivider = divider;
+    FieldParts parts = PartsOf(this);
+    const int height = qRound(Bounds().Height()) + 1;
+    const int labelWidth = qRound(divider);
+    parts.label->setGeometry(0, 0, labelWidth, height);
+    parts.button->setGeometry(labelWidth, 0, qRound(Bounds().Width()) + 1 - labelWidth, height);
+}
+
+float BMenuField::Divider() const { return fDivider; }

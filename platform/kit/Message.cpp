@@ -1,0 +1,192 @@
+#include "Message.h"
+
+#include <TypeConstants.h>
+
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace {
+
+using Value = std::variant<bool, int8, int16, int32, int64, std::string>;
+
+template <typename T>
+constexpr type_code TypeCodeOf()
+{
+    if constexpr (std::is_same_v<T, bool>)
+        return B_BOOL_TYPE;
+    else if constexpr (std::is_same_v<T, int8>)
+        return B_INT8_TYPE;
+    else if constexpr (std::is_same_v<T, int16>)
+        return B_INT16_TYPE;
+    else if constexpr (std::is_same_v<T, int32>)
+        return B_INT32_TYPE;
+    else if constexpr (std::is_same_v<T, int64>)
+        return B_INT64_TYPE;
+    else
+        return B_STRING_TYPE;
+}
+
+struct Field {
+    std::string name;
+    type_code type;
+    std::vector<Value> values;
+};
+
+} // namespace
+
+struct BMessage::Fields {
+    std::vector<Field> list;
+
+    const Field* Find(const char* name) const
+    {
+        for (const Field& field : list)
+            if (field.name == name)
+                return &field;
+        return nullptr;
+    }
+
+    template <typename T>
+    status_t Add(const char* name, T value)
+    {
+        if (name == nullptr)
+            return B_BAD_VALUE;
+        Field* field = const_cast<Field*>(Find(name));
+        if (field == nullptr) {
+            list.push_back(Field{name, TypeCodeOf<T>(), {}});
+            field = &list.back();
+        } else if (field->type != TypeCodeOf<T>()) {
+            return B_BAD_TYPE;
+        }
+        field->values.emplace_back(std::move(value));
+        return B_OK;
+    }
+
+    template <typename T>
+    status_t Lookup(const char* name, int32 index, const T** value) const
+    {
+        if (name == nullptr || value == nullptr)
+            return B_BAD_VALUE;
+        const Field* field = Find(name);
+        if (field == nullptr)
+            return B_NAME_NOT_FOUND;
+        if (field->type != TypeCodeOf<T>())
+            return B_BAD_TYPE;
+        if (index < 0 || index >= static_cast<int32>(field->values.size()))
+            return B_BAD_INDEX;
+        *value = &std::get<T>(field->values[index]);
+        return B_OK;
+    }
+
+    template <typename T>
+    status_t Copy(const char* name, int32 index, T* out) const
+    {
+        if (out == nullptr)
+            return B_BAD_VALUE;
+        const T* value = nullptr;
+        status_t status = Lookup(name, index, &value);
+        if (status == B_OK)
+            *out = *value;
+        return status;
+    }
+};
+
+BMessage::BMessage() : fFields(std::make_unique<Fields>()) {}
+
+BMessage::BMessage(uint32 code) : what(code), fFields(std::make_unique<Fields>()) {}
+
+BMessage::BMessage(const BMessage& other)
+    : what(other.what), fFields(std::make_unique<Fields>(*other.fFields))
+{
+}
+
+BMessage& BMessage::operator=(const BMessage& other)
+{
+    if (this != &other) {
+        what = other.what;
+        *fFields = *other.fFields;
+    }
+    return *this;
+}
+
+BMessage::~BMessage() = default;
+
+status_t BMessage::AddBool(const char* name, bool value) { return fFields->Add(name, value); }
+status_t BMessage::AddInt8(const char* name, int8 value) { return fFields->Add(name, value); }
+status_t BMessage::AddInt16(const char* name, int16 value) { return fFields->Add(name, value); }
+status_t BMessage::AddInt32(const char* name, int32 value) { return fFields->Add(name, value); }
+status_t BMessage::AddInt64(const char* name, int64 value) { return fFields->Add(name, value); }
+
+status_t BMessage::AddString(const char* name, const char* value)
+{
+    if (value == nullptr)
+        return B_BAD_VALUE;
+    return fFields->Add(name, std::string(value));
+}
+
+status_t BMessage::FindBool(const char* name, bool* value) const { return FindBool(name, 0, value); }
+status_t BMessage::FindInt8(const char* name, int8* value) const { return FindInt8(name, 0, value); }
+status_t BMessage::FindInt16(const char* name, int16* value) const { return FindInt16(name, 0, value); }
+status_t BMessage::FindInt32(const char* name, int32* value) const { return FindInt32(name, 0, value); }
+status_t BMessage::FindInt64(const char* name, int64* value) const { return FindInt64(name, 0, value); }
+
+status_t BMessage::FindString(const char* name, const char** value) const
+{
+    return FindString(name, 0, value);
+}
+
+status_t BMessage::FindBool(const char* name, int32 index, bool* value) const
+{
+    return fFields->Copy(name, index, value);
+}
+
+status_t BMessage::FindInt8(const char* name, int32 index, int8* value) const
+{
+    return fFields->Copy(name, index, value);
+}
+
+status_t BMessage::FindInt16(const char* name, int32 index, int16* value) const
+{
+    return fFields->Copy(name, index, value);
+}
+
+status_t BMessage::FindInt32(const char* name, int32 index, int32* value) const
+{
+    return fFields->Copy(name, index, value);
+}
+
+status_t BMessage::FindInt64(const char* name, int32 index, int64* value) const
+{
+    return fFields->Copy(name, index, value);
+}
+
+status_t BMessage::FindString(const char* name, int32 index, const char** value) const
+{
+    if (value == nullptr)
+        return B_BAD_VALUE;
+    const std::string* text = nullptr;
+    status_t status = fFields->Lookup(name, index, &text);
+    if (status == B_OK)
+        *value = text->c_str();
+    return status;
+}
+
+status_t BMessage::GetInfo(const char* name, type_code* type, int32* count) const
+{
+    if (name == nullptr)
+        return B_BAD_VALUE;
+    const Field* field = fFields->Find(name);
+    if (field == nullptr)
+        return B_NAME_NOT_FOUND;
+    if (type != nullptr)
+        *type = field->type;
+    if (count != nullptr)
+        *count = static_cast<int32>(field->values.size());
+    return B_OK;
+}
+
+int32 BMessage::CountNames() const { return static_cast<int32>(fFields->list.size()); }
+
+bool BMessage::IsEmpty() const { return fFields->list.empty(); }
+
+void BMessage::MakeEmpty() { fFields->list.clear(); }

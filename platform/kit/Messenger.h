@@ -1,0 +1,26 @@
+#ifndef PCIZ_KIT_MESSENGER_H
+#define PCIZ_KIT_MESSENGER_H
+
+#include <SupportDefs.h>
+
+class BLooper;
+class BMessage;
+
+// A safe handle to a looper: it outlives the looper, and sending through it after the
+// looper has quit fails with B_BAD_PORT_ID instead of touching freed memory.
+class BMessenger {
+public:
+    BMessenger() = default;
+    explicit BMessenger(const BLooper* looper);
+
+    bool IsValid() const;
+    status_t SendMessage(uint32 command) const;
+    status_t SendMessage(const BMessage* message) const;
+
+    bool operator==(const BMessenger&) const = default;
+
+private:
+    int32 fToken = -1;
+};
+
+#endif

@@ -1,0 +1,204 @@
+#include "TextView.h"
+
+#include "native/TextLine.h"
+#include "native/ViewState.h"
+
+#include <QFontMetrics>
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <set>
+#include <string>
+
+namespace {
+
+kit::TextLine* LineOf(const BView* view)
+{
+    return static_cast<kit::TextLine*>(kit::ViewState::Of(view).Widget());
+}
+
+// Room a line edit without a frame keeps around its text: two pixels a side and the caret.
+constexpr int kTextPadding = 2 * 2 + 1;
+
+int32 Utf8Length(const QString& text) { return static_cast<int32>(text.toUtf8().size()); }
+
+} // namespace
+
+struct BTextView::State {
+    BRect textRect;
+    std::set<uint32> disallowed;
+    int32 maxBytes = INT32_MAX;
+    bool editable = true;
+    bool selectable = true;
+    bool wordWrap = true;
+    bool resizable = false;
+    mutable std::string text;
+};
+
+BTextView::BTextView(BRect frame, const char* name, BRect textRect, uint32 resizingMode,
+                     uint32 flags)
+    : BView(frame, name, resizingMode, flags), fState(std::make_unique<State>())
+{
+    Construct(textRect, nullptr);
+}
+
+BTextView::BTextView(BRect frame, const char* name, BRect textRect, const BFont* font,
+                     const rgb_color* color, uint32 resizingMode, uint32 flags)
+    : BView(frame, name, resizingMode, flags), fState(std::make_unique<State>())
+{
+    Construct(textRect, color);
+    SetFont(font);
+}
+
+BTextView::~BTextView() = default;
+
+void BTextView::Construct(BRect textRect, const rgb_color* color)
+{
+    fState->textRect = textRect;
+    kit::ViewState::Of(this).SetWidget(new kit::TextLine(this));
+    if (color != nullptr)
+        SetHighColor(*color);
+}
+
+void BTextView::SetText(const char* text)
+{
+    LineOf(this)->setText(QString::fromUtf8(text != nullptr ? text : ""));
+    FitToText();
+}
+
+const char* BTextView::Text() const
+{
+    fState->text = LineOf(this)->text().toStdString();
+    return fState->text.c_str();
+}
+
+int32 BTextView::TextLength() const { return static_cast<int32>(std::strlen(Text())); }
+
+void BTextView::GetText(int32 offset, int32 length, char* buffer) const
+{
+    if (buffer == nullptr)
+        return;
+    const std::string text = Text();
+    int32 size = static_cast<int32>(text.size());
+    int32 start = std::clamp(offset, 0, size);
+    int32 count = std::clamp(length, 0, size - start);
+    std::memcpy(buffer, text.data() + start, count);
+    buffer[count] = '\0';
+}
+
+void BTextView::MakeEditable(bool editable)
+{
+    fState->editable = editable;
+    LineOf(this)->setReadOnly(!editable);
+}
+
+bool BTextView::IsEditable() const { return fState->editable; }
+
+void BTextView::MakeSelectable(bool selectable)
+{
+    fState->selectable = selectable;
+    LineOf(this)->SetSelectable(selectable);
+}
+
+bool BTextView::IsSelectable() const { return fState->selectable; }
+
+void BTextView::SetMaxBytes(int32 max) { fState->maxBytes = std::max(max, 0); }
+
+int32 BTextView::MaxBytes() const { return fState->maxBytes; }
+
+void BTextView::SetWordWrap(bool wrap) { fState->wordWrap = wrap; }
+
+bool BTextView::DoesWordWrap() const { return fState->wordWrap; }
+
+void BTextView::AllowChar(uint32 character) { fState->disallowed.erase(character); }
+
+void BTextView::DisallowChar(uint32 character) { fState->disallowed.insert(character); }
+
+void BTextView::MakeResizable(bool resize, BView*)
+{
+    fState->resizable = resize;
+    FitToText();
+}
+
+bool BTextView::IsResizable() const { return fState->resizable; }
+
+BRect BTextView::TextRect() const { return fState->textRect; }
+
+void BTextView::KeyDown(const char* bytes, int32 numBytes)
+{
+    if (bytes == nullptr || numBytes <= 0)
+        return;
+    uchar first = static_cast<uchar>(bytes[0]);
+    if (numBytes == 1 && (first < 0x20 || first == B_DELETE))
+        HandleEditingKey(first);
+    else
+        InsertTyped(bytes, numBytes);
+}
+
+void BTextView::HandleEditingKey(uchar key)
+{
+    kit::TextLine* line = LineOf(this);
+    bool canMove = fState->editable || fState->selectable;
+    switch (key) {
+    case B_BACKSPACE:
+        if (fState->editable)
+            line->hasSelectedText() ? line->del() : line->backspace();
+        break;
+    case B_DELETE:
+        if (fState->editable)
+            line->del();
+        break;
+    case B_LEFT_ARROW:
+        if (canMove)
+            line->cursorBackward(false);
+        break;
+    case B_RIGHT_ARROW:
+        if (canMove)
+            line->cursorForward(false);
+        break;
+    case B_HOME:
+        if (canMove)
+            line->home(false);
+        break;
+    case B_END:
+        if (canMove)
+            line->end(false);
+        break;
+    case B_TAB:
+        line->FocusNext();
+        break;
+    default:
+        // Enter, Escape and the vertical arrows mean nothing in a single line.
+        break;
+    }
+    FitToText();
+}
+
+void BTextView::InsertTyped(const char* bytes, int32 numBytes)
+{
+    if (!fState->editable)
+        return;
+    QString typed = QString::fromUtf8(bytes, numBytes);
+    for (char32_t c : typed.toUcs4())
+        if (fState->disallowed.count(c) != 0)
+            return;
+    kit::TextLine* line = LineOf(this);
+    int32 kept = Utf8Length(line->text()) - Utf8Length(line->selectedText());
+    // Typing that would pass the limit is refused whole, never cut to fit.
+    if (static_cast<int64>(kept) + numBytes > fState->maxBytes)
+        return;
+    line->insert(typed);
+    FitToText();
+}
+
+void BTextView::FitToText()
+{
+    if (!fState->resizable)
+        return;
+    kit::TextLine* line = LineOf(this);
+    QFontMetrics metrics(line->font());
+    // An empty field keeps room for one character, so it can still be clicked.
+    int textWidth = std::max(metrics.horizontalAdvance(line->text()), metrics.horizontalAdvance('0'));
+    ResizeTo(static_cast<float>(textWidth + kTextPadding - 1), Bounds().Height());
+}

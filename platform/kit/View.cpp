@@ -1,0 +1,164 @@
+#include "View.h"
+
+#include "native/KitRuntime.h"
+#include "native/NativeFont.h"
+#include "native/ViewState.h"
+
+#include <QPalette>
+
+namespace kit {
+
+QRect ToQRect(BRect frame)
+{
+    return QRect(qRound(frame.left), qRound(frame.top), qRound(frame.Width()) + 1,
+                 qRound(frame.Height()) + 1);
+}
+
+ViewState::ViewState(BRect viewFrame, const char* viewName, uint32 mode, uint32 viewFlags)
+    : frame(viewFrame), name(viewName != nullptr ? viewName : ""), resizingMode(mode),
+      flags(viewFlags), font(be_plain_font)
+{
+}
+
+ViewState::~ViewState() { delete widget.data(); }
+
+void ViewState::SetWidget(QWidget* newWidget)
+{
+    delete widget.data();
+    widget = newWidget;
+    widget->setObjectName(QString::fromStdString(name));
+    ApplyGeometry();
+    ApplyFont();
+    ApplyHighColor();
+}
+
+QWidget* ViewState::Widget()
+{
+    if (widget.isNull())
+        SetWidget(new QWidget);
+    return widget;
+}
+
+void ViewState::ApplyGeometry() { Widget()->setGeometry(ToQRect(frame)); }
+
+void ViewState::ApplyFont() { Widget()->setFont(ToQFont(font)); }
+
+void ViewState::ApplyHighColor()
+{
+    QColor color(highColor.red, highColor.green, highColor.blue, highColor.alpha);
+    QPalette palette = Widget()->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    palette.setColor(QPalette::ButtonText, color);
+    Widget()->setPalette(palette);
+}
+
+} // namespace kit
+
+BView::BView(BRect frame, const char* name, uint32 resizingMode, uint32 flags)
+{
+    kit::EnsureApplication();
+    fViewState = std::make_unique<kit::ViewState>(frame, name, resizingMode, flags);
+}
+
+BView::~BView() = default;
+
+const char* BView::Name() const { return fViewState->name.c_str(); }
+
+BRect BView::Frame() const { return fViewState->frame; }
+
+BRect BView::Bounds() const { return fViewState->frame.OffsetToCopy(0, 0); }
+
+BWindow* BView::Window() const { return fViewState->window; }
+
+uint32 BView::ResizingMode() const { return fViewState->resizingMode; }
+
+uint32 BView::Flags() const { return fViewState->flags; }
+
+void BView::SetFont(const BFont* font, uint32 mask)
+{
+    if (font == nullptr)
+        return;
+    BFont& own = fViewState->font;
+    if (mask & B_FONT_FAMILY_AND_STYLE) {
+        own.SetFamilyAndStyle(font->Family(), font->Style());
+        own.SetFace(font->Face());
+    }
+    if (mask & B_FONT_SIZE)
+        own.SetSize(font->Size());
+    if (mask & B_FONT_FACE)
+        own.SetFace(font->Face());
+    fViewState->ApplyFont();
+}
+
+void BView::GetFont(BFont* font) const
+{
+    if (font != nullptr)
+        *font = fViewState->font;
+}
+
+void BView::SetFontSize(float size)
+{
+    fViewState->font.SetSize(size);
+    fViewState->ApplyFont();
+}
+
+void BView::SetHighColor(rgb_color color)
+{
+    fViewState->highColor = color;
+    fViewState->ApplyHighColor();
+}
+
+void BView::SetHighColor(uchar red, uchar green, uchar blue, uchar alpha)
+{
+    SetHighColor(rgb_color{red, green, blue, alpha});
+}
+
+rgb_color BView::HighColor() const { return fViewState->highColor; }
+
+void BView::GetPreferredSize(float* width, float* height)
+{
+    QSize hint = fViewState->Widget()->sizeHint();
+    if (width != nullptr)
+        *width = static_cast<float>(hint.width() - 1);
+    if (height != nullptr)
+        *height = static_cast<float>(hint.height() - 1);
+}
+
+void BView::ResizeToPreferred()
+{
+    float width = 0;
+    float height = 0;
+    GetPreferredSize(&width, &height);
+    ResizeTo(width, height);
+}
+
+void BView::ResizeTo(float width, float height)
+{
+    BRect& frame = fViewState->frame;
+    frame.right = frame.left + width;
+    frame.bottom = frame.top + height;
+    fViewState->ApplyGeometry();
+}
+
+void BView::ResizeBy(float dWidth, float dHeight)
+{
+    ResizeTo(fViewState->frame.Width() + dWidth, fViewState->frame.Height() + dHeight);
+}
+
+void BView::MakeFocus(bool focus)
+{
+    QWidget* widget = fViewState->Widget();
+    if (focus)
+        widget->setFocus(Qt::OtherFocusReason);
+    else if (IsFocus())
+        widget->clearFocus();
+}
+
+bool BView::IsFocus() const
+{
+    QWidget* widget = fViewState->Widget();
+    return widget->window()->focusWidget() == widget;
+}
+
+void BView::KeyDown(const char*, int32) {}

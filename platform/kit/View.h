@@ -1,0 +1,60 @@
+#ifndef PCIZ_KIT_VIEW_H
+#define PCIZ_KIT_VIEW_H
+
+#include <Font.h>
+#include <GraphicsDefs.h>
+#include <InterfaceDefs.h>
+#include <Rect.h>
+
+#include <memory>
+
+class BWindow;
+
+namespace kit {
+struct ViewState;
+}
+
+// A rectangle of a window that draws itself. Frames are in the coordinates of the window the
+// view is added to; the window owns the view from AddChild on.
+class BView {
+public:
+    BView(BRect frame, const char* name, uint32 resizingMode, uint32 flags);
+    BView(const BView&) = delete;
+    BView& operator=(const BView&) = delete;
+    virtual ~BView();
+
+    const char* Name() const;
+    BRect Frame() const;
+    BRect Bounds() const;
+    BWindow* Window() const;
+    uint32 ResizingMode() const;
+    uint32 Flags() const;
+
+    // Takes the attributes of font that mask names; B_FONT_ALL takes every one.
+    virtual void SetFont(const BFont* font, uint32 mask = B_FONT_ALL);
+    void GetFont(BFont* font) const;
+    void SetFontSize(float size);
+
+    // The colour the view draws its text with.
+    void SetHighColor(rgb_color color);
+    void SetHighColor(uchar red, uchar green, uchar blue, uchar alpha = 255);
+    rgb_color HighColor() const;
+
+    virtual void GetPreferredSize(float* width, float* height);
+    virtual void ResizeToPreferred();
+    void ResizeTo(float width, float height);
+    void ResizeBy(float dWidth, float dHeight);
+
+    virtual void MakeFocus(bool focus = true);
+    bool IsFocus() const;
+
+    // A key typed while the view has the focus: bytes is the key's UTF-8 text or one of the
+    // key codes of InterfaceDefs.h.
+    virtual void KeyDown(const char* bytes, int32 numBytes);
+
+private:
+    friend struct kit::ViewState;
+    std::unique_ptr<kit::ViewState> fViewState;
+};
+
+#endif

@@ -1,0 +1,163 @@
+#include "Window.h"
+
+#include "native/KitRuntime.h"
+#include "native/ViewState.h"
+#include "native/WindowState.h"
+
+#include <AppDefs.h>
+#include <View.h>
+
+#include <QCloseEvent>
+
+#include <algorithm>
+#include <cstring>
+
+namespace kit {
+
+WindowWidget::WindowWidget(BWindow* window) : fWindow(window) {}
+
+void WindowWidget::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    fWindow->PostMessage(B_QUIT_REQUESTED);
+}
+
+namespace {
+
+Qt::WindowFlags QtFlagsFor(uint32 flags)
+{
+    Qt::WindowFlags result = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                             | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint;
+    if (!(flags & B_NOT_ZOOMABLE))
+        result |= Qt::WindowMaximizeButtonHint;
+    return result;
+}
+
+} // namespace
+
+} // namespace kit
+
+BWindow::BWindow(BRect frame, const char* title, window_type type, uint32 flags, uint32)
+    : fWindowState(std::make_unique<kit::WindowState>())
+{
+    kit::EnsureApplication();
+    kit::WindowState& state = *fWindowState;
+    state.title = title != nullptr ? title : "";
+    state.type = type;
+    state.flags = flags;
+    state.widget = new kit::WindowWidget(this);
+    state.widget->setWindowFlags(kit::QtFlagsFor(flags));
+    state.widget->setWindowTitle(QString::fromStdString(state.title));
+    state.widget->setGeometry(kit::ToQRect(frame));
+    if (flags & B_NOT_RESIZABLE)
+        state.widget->setFixedSize(state.widget->size());
+    kit::LiveWindows().push_back(this);
+}
+
+BWindow::~BWindow()
+{
+    std::erase(kit::LiveWindows(), this);
+    // Views go first: each one deletes its own widget, which the window's widget would
+    // otherwise delete a second time.
+    for (auto view = fWindowState->children.rbegin(); view != fWindowState->children.rend(); ++view)
+        delete *view;
+    delete fWindowState->widget.data();
+}
+
+void BWindow::AddChild(BView* view)
+{
+    if (view == nullptr || view->Window() != nullptr)
+        return;
+    kit::ViewState& viewState = kit::ViewState::Of(view);
+    viewState.window = this;
+    viewState.Widget()->setParent(fWindowState->widget);
+    viewState.ApplyGeometry();
+    viewState.Widget()->show();
+    fWindowState->children.push_back(view);
+}
+
+int32 BWindow::CountChildren() const { return static_cast<int32>(fWindowState->children.size()); }
+
+BView* BWindow::ChildAt(int32 index) const
+{
+    if (index < 0 || index >= CountChildren())
+        return nullptr;
+    return fWindowState->children[index];
+}
+
+BView* BWindow::FindView(const char* name) const
+{
+    if (name == nullptr)
+        return nullptr;
+    for (BView* view : fWindowState->children)
+        if (std::strcmp(view->Name(), name) == 0)
+            return view;
+    return nullptr;
+}
+
+BView* BWindow::CurrentFocus() const
+{
+    for (BView* view : fWindowState->children)
+        if (view->IsFocus())
+            return view;
+    return nullptr;
+}
+
+void BWindow::Show()
+{
+    if (!IsQuitting())
+        fWindowState->widget->show();
+}
+
+void BWindow::Hide() { fWindowState->widget->hide(); }
+
+bool BWindow::IsHidden() const { return fWindowState->widget->isHidden(); }
+
+void BWindow::Activate(bool active)
+{
+    if (!active || IsHidden())
+        return;
+    fWindowState->widget->raise();
+    fWindowState->widget->activateWindow();
+}
+
+bool BWindow::IsActive() const { return fWindowState->widget->isActiveWindow(); }
+
+void BWindow::ResizeBy(float dx, float dy)
+{
+    BRect bounds = Bounds();
+    ResizeTo(bounds.Width() + dx, bounds.Height() + dy);
+}
+
+void BWindow::ResizeTo(float width, float height)
+{
+    QSize size(qRound(width) + 1, qRound(height) + 1);
+    if (fWindowState->flags & B_NOT_RESIZABLE)
+        fWindowState->widget->setFixedSize(size);
+    else
+        fWindowState->widget->resize(size);
+}
+
+BRect BWindow::Frame() const
+{
+    QRect geometry = fWindowState->widget->geometry();
+    return BRect(geometry.left(), geometry.top(), geometry.right(), geometry.bottom());
+}
+
+BRect BWindow::Bounds() const { return Frame().OffsetToCopy(0, 0); }
+
+const char* BWindow::Title() const { return fWindowState->title.c_str(); }
+
+window_type BWindow::Type() const { return fWindowState->type; }
+
+uint32 BWindow::Flags() const { return fWindowState->flags; }
+
+void BWindow::Quit()
+{
+    if (IsQuitting())
+        return;
+    BLooper::Quit();
+    fWindowState->widget->hide();
+    std::erase(kit::LiveWindows(), this);
+    kit::DestroyLater(this);
+}

@@ -1,0 +1,54 @@
+#ifndef PCIZ_KIT_WINDOW_H
+#define PCIZ_KIT_WINDOW_H
+
+#include <InterfaceDefs.h>
+#include <Looper.h>
+#include <Rect.h>
+
+#include <memory>
+
+class BView;
+
+namespace kit {
+struct WindowState;
+}
+
+// A top-level window with its own message queue. The frame is the content area in screen
+// coordinates. Closing it asks QuitRequested; a window that agrees quits and is destroyed
+// with its views once the current message has been handled.
+class BWindow : public BLooper {
+public:
+    BWindow(BRect frame, const char* title, window_type type, uint32 flags,
+            uint32 workspace = B_CURRENT_WORKSPACE);
+    ~BWindow() override;
+
+    void AddChild(BView* view);
+    int32 CountChildren() const;
+    BView* ChildAt(int32 index) const;
+    // The first child with that name, or null.
+    BView* FindView(const char* name) const;
+    BView* CurrentFocus() const;
+
+    void Show();
+    void Hide();
+    bool IsHidden() const;
+    void Activate(bool active = true);
+    bool IsActive() const;
+
+    void ResizeBy(float dx, float dy);
+    void ResizeTo(float width, float height);
+    BRect Frame() const;
+    BRect Bounds() const;
+
+    const char* Title() const;
+    window_type Type() const;
+    uint32 Flags() const;
+
+    void Quit() override;
+
+private:
+    friend struct kit::WindowState;
+    std::unique_ptr<kit::WindowState> fWindowState;
+};
+
+#endif

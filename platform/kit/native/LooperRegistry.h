@@ -1,0 +1,35 @@
+#ifndef PCIZ_KIT_NATIVE_LOOPER_REGISTRY_H
+#define PCIZ_KIT_NATIVE_LOOPER_REGISTRY_H
+
+#include <SupportDefs.h>
+
+#include <map>
+#include <mutex>
+
+class BMessage;
+
+namespace kit {
+
+class LooperPort;
+
+// Maps messenger tokens to the ports of loopers that still take messages. Posting holds the
+// lock, and a looper leaves the registry before it is destroyed, so a post from any thread
+// never reaches a destroyed port.
+class LooperRegistry {
+public:
+    static LooperRegistry& Instance();
+
+    int32 Add(LooperPort* port);
+    void Remove(int32 token);
+    bool Contains(int32 token) const;
+    status_t Post(int32 token, const BMessage& message) const;
+
+private:
+    mutable std::mutex fLock;
+    std::map<int32, LooperPort*> fPorts;
+    int32 fNextToken = 1;
+};
+
+} // namespace kit
+
+#endif

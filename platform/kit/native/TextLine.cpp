@@ -1,0 +1,81 @@
+#include "TextLine.h"
+
+#include "KeyTranslation.h"
+
+#include <View.h>
+
+#include <QKeyEvent>
+#include <QPointer>
+
+namespace kit {
+
+TextLine::TextLine(BView* view) : fView(view)
+{
+    setFrame(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setDragEnabled(false);
+    setAcceptDrops(false);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+void TextLine::SetSelectable(bool selectable)
+{
+    fSelectable = selectable;
+    setFocusPolicy(selectable ? Qt::StrongFocus : Qt::NoFocus);
+    if (!selectable)
+        deselect();
+}
+
+void TextLine::FocusNext() { focusNextPrevChild(true); }
+
+bool TextLine::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Keys typed here are the view's, not the window's shortcuts.
+        event->accept();
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return QLineEdit::event(event);
+    QPointer<TextLine> alive(this);
+    for (const std::string& key : KeysOf(*static_cast<QKeyEvent*>(event))) {
+        // A key handler may take the view away; the remaining keys then go nowhere.
+        if (alive.isNull())
+            break;
+        fView->KeyDown(key.data(), static_cast<int>(key.size()));
+    }
+    return true;
+}
+
+bool TextLine::AcceptsMouse(const QMouseEvent* event) const
+{
+    // Middle-button paste would put text in without a key.
+    return fSelectable && event->button() != Qt::MiddleButton
+           && !(event->buttons() & Qt::MiddleButton);
+}
+
+void TextLine::mousePressEvent(QMouseEvent* event)
+{
+    if (AcceptsMouse(event))
+        QLineEdit::mousePressEvent(event);
+}
+
+void TextLine::mouseMoveEvent(QMouseEvent* event)
+{
+    if (AcceptsMouse(event))
+        QLineEdit::mouseMoveEvent(event);
+}
+
+void TextLine::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (AcceptsMouse(event))
+        QLineEdit::mouseReleaseEvent(event);
+}
+
+void TextLine::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (AcceptsMouse(event))
+        QLineEdit::mouseDoubleClickEvent(event);
+}
+
+} // namespace kit

@@ -1,0 +1,37 @@
+#ifndef PCIZ_KIT_NATIVE_TEXT_LINE_H
+#define PCIZ_KIT_NATIVE_TEXT_LINE_H
+
+#include <QLineEdit>
+
+class BView;
+
+namespace kit {
+
+// The Qt line edit behind a BTextView. Every key press, Tab included, goes to the view's
+// KeyDown instead of Qt's own editing, and the ways Qt has of changing the text without a
+// key (context menu, drag and drop, middle-button paste, input methods) are closed, so the
+// view's lock, filter and byte limit cannot be bypassed.
+class TextLine : public QLineEdit {
+public:
+    explicit TextLine(BView* view);
+
+    void SetSelectable(bool selectable);
+    void FocusNext();
+
+protected:
+    bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    bool AcceptsMouse(const QMouseEvent* event) const;
+
+    BView* fView;
+    bool fSelectable = true;
+};
+
+} // namespace kit
+
+#endif

@@ -1,0 +1,43 @@
+#ifndef PCIZ_KIT_NATIVE_VIEW_STATE_H
+#define PCIZ_KIT_NATIVE_VIEW_STATE_H
+
+#include <View.h>
+
+#include <QPointer>
+#include <QWidget>
+
+#include <string>
+
+namespace kit {
+
+// What the kit keeps of a view: its own record of frame, font and colour, and the Qt widget
+// that shows it. The view owns the widget.
+struct ViewState {
+    ViewState(BRect frame, const char* name, uint32 resizingMode, uint32 flags);
+    ~ViewState();
+
+    static ViewState& Of(const BView* view) { return *view->fViewState; }
+
+    // Puts the widget in place of the view's current one and gives it the view's state.
+    void SetWidget(QWidget* newWidget);
+    QWidget* Widget();
+    void ApplyGeometry();
+    void ApplyFont();
+    void ApplyHighColor();
+
+    QPointer<QWidget> widget;
+    BRect frame;
+    std::string name;
+    uint32 resizingMode;
+    uint32 flags;
+    BFont font;
+    rgb_color highColor{0, 0, 0, 255};
+    BWindow* window = nullptr;
+};
+
+// The pixel rectangle of an inclusive kit frame.
+QRect ToQRect(BRect frame);
+
+} // namespace kit
+
+#endif

@@ -1,0 +1,39 @@
+#ifndef PCIZ_KIT_NATIVE_WINDOW_STATE_H
+#define PCIZ_KIT_NATIVE_WINDOW_STATE_H
+
+#include <Window.h>
+
+#include <QPointer>
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+namespace kit {
+
+// The Qt window of a BWindow. Its close button posts B_QUIT_REQUESTED, so the window's own
+// QuitRequested decides whether it closes.
+class WindowWidget : public QWidget {
+public:
+    explicit WindowWidget(BWindow* window);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    BWindow* fWindow;
+};
+
+struct WindowState {
+    static WindowState& Of(const BWindow* window) { return *window->fWindowState; }
+
+    QPointer<WindowWidget> widget;
+    std::vector<BView*> children;
+    std::string title;
+    window_type type = B_TITLED_WINDOW;
+    uint32 flags = 0;
+};
+
+} // namespace kit
+
+#endif

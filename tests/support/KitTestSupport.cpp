@@ -1,0 +1,147 @@
+#include "KitTestSupport.h"
+
+#include <native/KitRuntime.h>
+#include <native/MenuState.h>
+#include <native/MessageEvent.h>
+#include <native/ViewState.h>
+#include <native/WindowState.h>
+
+#include <MenuField.h>
+#include <View.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
+
+#include <stdexcept>
+
+namespace kittest {
+
+namespace {
+
+QWidget* WidgetOf(const BView* view) { return kit::ViewState::Of(view).Widget(); }
+
+QWidget* WindowWidgetOf(const BWindow* window) { return kit::WindowState::Of(window).widget; }
+
+QWidget* FocusTarget(BWindow* window)
+{
+    QWidget* windowWidget = WindowWidgetOf(window);
+    QWidget* focus = windowWidget->focusWidget();
+    return focus != nullptr ? focus : windowWidget;
+}
+
+Qt::Key QtKeyFor(uchar key)
+{
+    switch (key) {
+    case B_ENTER:
+        return Qt::Key_Return;
+    case B_BACKSPACE:
+        return Qt::Key_Backspace;
+    case B_TAB:
+        return Qt::Key_Tab;
+    case B_ESCAPE:
+        return Qt::Key_Escape;
+    case B_LEFT_ARROW:
+        return Qt::Key_Left;
+    case B_RIGHT_ARROW:
+        return Qt::Key_Right;
+    case B_UP_ARROW:
+        return Qt::Key_Up;
+    case B_DOWN_ARROW:
+        return Qt::Key_Down;
+    case B_HOME:
+        return Qt::Key_Home;
+    case B_END:
+        return Qt::Key_End;
+    case B_DELETE:
+        return Qt::Key_Delete;
+    default:
+        throw std::invalid_argument("not a key code the kit knows");
+    }
+}
+
+void TypeText(QWidget* target, const char* text)
+{
+    for (QChar c : QString::fromUtf8(text)) {
+        Qt::Key key = c.unicode() < 0x80 ? Qt::Key(QChar(c).toUpper().unicode()) : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Click, target, key, QString(c), Qt::NoModifier);
+    }
+}
+
+} // namespace
+
+void StartKit()
+{
+    kit::EnsureApplication();
+    // No session clipboard offscreen: give pastes something to try to put in.
+    QApplication::clipboard()->setText("pasted");
+}
+
+void DeliverPostedMessages()
+{
+    // Handling a message may post more; a bound keeps a message loop in a test from hanging.
+    for (int round = 0; round < 10000; ++round) {
+        // Window-system events too: activation and focus changes arrive that way.
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (kit::MessageEvent::PendingCount() == 0)
+            break;
+    }
+    kit::DestroyQuitLoopers();
+}
+
+void Click(BView* view)
+{
+    BRect bounds = view->Bounds();
+    ClickAt(view, bounds.Width() / 2, bounds.Height() / 2);
+}
+
+void ClickAt(BView* view, float x, float y)
+{
+    QTest::mouseClick(WidgetOf(view), Qt::LeftButton, Qt::NoModifier, QPoint(qRound(x), qRound(y)));
+}
+
+void Type(BWindow* window, const char* text) { TypeText(FocusTarget(window), text); }
+
+void PressKey(BWindow* window, uchar key) { QTest::keyClick(FocusTarget(window), QtKeyFor(key)); }
+
+void TypeInto(BView* view, const char* text) { TypeText(WidgetOf(view), text); }
+
+void PressKeyIn(BView* view, uchar key) { QTest::keyClick(WidgetOf(view), QtKeyFor(key)); }
+
+void PressShortcut(BView* view, char letter)
+{
+    QTest::keyClick(WidgetOf(view), Qt::Key(QChar(letter).toUpper().unicode()), Qt::ControlModifier);
+}
+
+void ChooseMenuItem(BMenuField* field, int32 index)
+{
+    QTest::mouseClick(WidgetOf(field)->findChild<QPushButton*>(), Qt::LeftButton);
+    QMenu* menu = kit::MenuState::Of(field->Menu()).qmenu.get();
+    BMenuItem* item = field->Menu()->ItemAt(index);
+    if (item == nullptr)
+        throw std::out_of_range("no such menu item");
+    QPoint where = menu->actionGeometry(kit::MenuItemState::Of(item).action.get()).center();
+    QTest::mouseMove(menu, where);
+    QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, where);
+}
+
+void CloseWindow(BWindow* window) { WindowWidgetOf(window)->close(); }
+
+std::string SaveScreenshot(BWindow* window, const char* name)
+{
+    QWidget* widget = WindowWidgetOf(window);
+    widget->show();
+    QCoreApplication::processEvents();
+    QDir().mkpath(PCIZ_SCREENSHOT_DIR);
+    std::string path = std::string(PCIZ_SCREENSHOT_DIR) + "/" + name + ".png";
+    if (!widget->grab().save(QString::fromStdString(path)))
+        throw std::runtime_error("could not write " + path);
+    return path;
+}
+
+bool IsShown(const BWindow* window) { return WindowWidgetOf(window)->isVisible(); }
+
+} // namespace kittest

@@ -1,0 +1,58 @@
+#ifndef PCIZ_TESTS_KIT_TEST_SUPPORT_H
+#define PCIZ_TESTS_KIT_TEST_SUPPORT_H
+
+// Drives the interface kit in tests as a person would, with no display: deliver what was
+// posted, find views, click, type, choose menu items, close windows, take screenshots.
+
+#include <SupportDefs.h>
+#include <Window.h>
+
+#include <string>
+
+class BMenuField;
+class BView;
+
+namespace kittest {
+
+// Starts the kit headless; the test main calls it once before any test runs.
+void StartKit();
+
+// Delivers every posted message, and those that handling them posts, then destroys the
+// windows that quit meanwhile.
+void DeliverPostedMessages();
+
+template <typename ViewType>
+ViewType* FindView(const BWindow* window, const char* name)
+{
+    return dynamic_cast<ViewType*>(window->FindView(name));
+}
+
+// A left click in the middle of the view, or at a point in the view's own coordinates.
+void Click(BView* view);
+void ClickAt(BView* view, float x, float y);
+
+// Keys as a person types them into whatever view of the window has the focus: text as
+// UTF-8, one key per character, and single keys by their kit codes (B_ENTER, B_BACKSPACE ...).
+void Type(BWindow* window, const char* text);
+void PressKey(BWindow* window, uchar key);
+// The same keys sent straight to one view, focused or not.
+void TypeInto(BView* view, const char* text);
+void PressKeyIn(BView* view, uchar key);
+// A shortcut chord such as Ctrl+V, sent to the view.
+void PressShortcut(BView* view, char letter);
+
+// Opens the field's menu with a click and clicks the item at index.
+void ChooseMenuItem(BMenuField* field, int32 index);
+
+// What the window's close button does.
+void CloseWindow(BWindow* window);
+
+// Shows the window if needed and writes a PNG of it under the build folder; returns its path.
+std::string SaveScreenshot(BWindow* window, const char* name);
+
+// Whether a window is shown on the screen, as Qt sees it.
+bool IsShown(const BWindow* window);
+
+} // namespace kittest
+
+#endif
