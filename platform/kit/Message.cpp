@@ -185,6 +185,15 @@ status_t BMessage::GetInfo(const char* name, type_code* type, int32* count) cons
     return B_OK;
 }
 
+status_t BMessage::RemoveName(const char* name)
+{
+    if (name == nullptr)
+        return B_BAD_VALUE;
+    auto& list = fFields->list;
+    auto erased = std::erase_if(list, [name](const Field& field) { return field.name == name; });
+    return erased != 0 ? B_OK : B_NAME_NOT_FOUND;
+}
+
 int32 BMessage::CountNames() const { return static_cast<int32>(fFields->list.size()); }
 
 bool BMessage::IsEmpty() const { return fFields->list.empty(); }

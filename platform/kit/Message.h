@@ -41,6 +41,7 @@ public:
 
     // Type and number of values of one field.
     status_t GetInfo(const char* name, type_code* type, int32* count) const;
+    status_t RemoveName(const char* name);
     int32 CountNames() const;
     bool IsEmpty() const;
     void MakeEmpty();

@@ -69,6 +69,9 @@ TEST(Message, ACopyIsIndependentOfItsOriginal)
     EXPECT_EQ(copy.FindInt32("ID", &id), B_OK);
     EXPECT_EQ(id, 60);
 
+    EXPECT_EQ(copy.RemoveName("DAtA"), B_OK);
+    EXPECT_EQ(copy.RemoveName("DAtA"), B_NAME_NOT_FOUND);
+    EXPECT_EQ(copy.GetInfo("DAtA", nullptr, nullptr), B_NAME_NOT_FOUND);
     copy = original;
     EXPECT_EQ(copy.CountNames(), 1);
     copy.MakeEmpty();

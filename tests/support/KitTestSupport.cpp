@@ -72,8 +72,22 @@ void TypeText(QWidget* target, const char* text)
 
 } // namespace
 
+namespace {
+
+QtMessageHandler sStandardHandler = nullptr;
+
+// Offscreen, Qt says so each time a window asks for something only a real screen does.
+void QuietOffscreenNotices(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (!text.startsWith("This plugin does not support"))
+        sStandardHandler(type, context, text);
+}
+
+} // namespace
+
 void StartKit()
 {
+    sStandardHandler = qInstallMessageHandler(QuietOffscreenNotices);
     kit::EnsureApplication();
     // No session clipboard offscreen: give pastes something to try to put in.
     QApplication::clipboard()->setText("pasted");
@@ -90,6 +104,17 @@ void DeliverPostedMessages()
             break;
     }
     kit::DestroyQuitLoopers();
+}
+
+std::vector<BView*> FindViews(const BWindow* window, const char* name)
+{
+    std::vector<BView*> found;
+    for (int32 index = 0; index < window->CountChildren(); ++index) {
+        BView* view = window->ChildAt(index);
+        if (std::string(view->Name()) == name)
+            found.push_back(view);
+    }
+    return found;
 }
 
 void Click(BView* view)

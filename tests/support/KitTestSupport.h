@@ -8,6 +8,7 @@
 #include <Window.h>
 
 #include <string>
+#include <vector>
 
 class BMenuField;
 class BView;
@@ -26,6 +27,9 @@ ViewType* FindView(const BWindow* window, const char* name)
 {
     return dynamic_cast<ViewType*>(window->FindView(name));
 }
+
+// Every child of the window with that name, in the order they were added.
+std::vector<BView*> FindViews(const BWindow* window, const char* name);
 
 // A left click in the middle of the view, or at a point in the view's own coordinates.
 void Click(BView* view);

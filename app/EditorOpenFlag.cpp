@@ -1,0 +1,3 @@
+#include "EditorOpenFlag.h"
+
+std::atomic<uint8> gEditorOpen{0};

@@ -1,0 +1,8 @@
+#include "PciApp.h"
+
+int main()
+{
+    PciApp app;
+    app.Run();
+    return 0;
+}

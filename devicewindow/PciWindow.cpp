@@ -1,0 +1,71 @@
+#include "PciWindow.h"
+
+#include <AppDefs.h>
+#include <Application.h>
+#include <Button.h>
+#include <EditorOpenFlag.h>
+#include <MenuField.h>
+#include <MenuItem.h>
+#include <Message.h>
+#include <PciStringView.h>
+#include <PopUpMenu.h>
+#include <WindowMessages.h>
+
+#include <cstdio>
+
+PciWindow::PciWindow(BRect frame)
+    : BWindow(frame, "Pci Zorvane", B_TITLED_WINDOW, B_NOT_RESIZABLE | B_NOT_ZOOMABLE,
+              B_CURRENT_WORKSPACE)
+{
+    AddVersionView();
+    AddEditButton();
+    AddDeviceMenu();
+    fBridgeLayout = 0;
+    AddRows();
+    ShowDevice(0);
+    fCurrentDevice = 0;
+    gEditorOpen = 0;
+}
+
+PciWindow::~PciWindow() = default;
+
+void PciWindow::AddVersionView()
+{
+    fVersion = new PciStringView(BRect(270, 6, 300, 20), "version", "v1.0");
+    fVersion->SetHighColor(25, 150, 25, 255);
+    AddChild(fVersion);
+}
+
+void PciWindow::AddEditButton()
+{
+    AddChild(new BButton(BRect(150, 6, 200, 20), "EditButton", "Edit", new BMessage(kEditRequest),
+                         B_FOLLOW_NONE, B_WILL_DRAW | B_NAVIGABLE));
+}
+
+void PciWindow::AddDeviceMenu()
+{
+    auto* menu = new BPopUpMenu("0", true, true, B_ITEMS_IN_COLUMN);
+    TakeDeviceSnapshot(menu);
+    auto* field = new BMenuField(BRect(7, 6, 150, 20), "devicemenu", "PCI index : ", menu,
+                                 B_FOLLOW_LEFT | B_FOLLOW_TOP, B_WILL_DRAW | B_NAVIGABLE);
+    field->SetAlignment(B_ALIGN_RIGHT);
+    AddChild(field);
+}
+
+void PciWindow::TakeDeviceSnapshot(BMenu* menu)
+{
+    pci_info info{};
+    for (int32 index = 0; get_nth_pci_info(index, &info) == B_OK; ++index) {
+        fDevices.push_back(info);
+        char label[16];
+        std::snprintf(label, sizeof(label), "%lu", static_cast<unsigned long>(index));
+        menu->AddItem(new BMenuItem(label, new BMessage(static_cast<uint32>(index)), 0, 0));
+        info = pci_info{};
+    }
+}
+
+bool PciWindow::QuitRequested()
+{
+    be_app->PostMessage(B_QUIT_REQUESTED);
+    return true;
+}

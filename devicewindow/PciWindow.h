@@ -1,0 +1,75 @@
+#ifndef PCIZ_DEVICEWINDOW_PCI_WINDOW_H
+#define PCIZ_DEVICEWINDOW_PCI_WINDOW_H
+
+#include "RowLabels.h"
+
+#include <Messenger.h>
+#include <PCI.h>
+#include <Window.h>
+
+#include <vector>
+
+class BMenu;
+class PciStringView;
+
+// The main window: a snapshot of the machine's PCI functions taken when it is built, a menu
+// to pick one, and that function's header decoded into rows of labels and values. Closing it
+// ends the program.
+class PciWindow : public BWindow {
+public:
+    explicit PciWindow(BRect frame);
+    ~PciWindow() override;
+
+    void MessageReceived(BMessage* message) override;
+    bool QuitRequested() override;
+
+    // Puts the decoded header of device-table entry index on the window, switching between the
+    // ordinary and the bridge rows as its header type needs.
+    void ShowDevice(uint32 index);
+
+private:
+    // Construction
+    void AddVersionView();
+    void AddEditButton();
+    void AddDeviceMenu();
+    void TakeDeviceSnapshot(BMenu* menu);
+
+    // Rows
+    void AddRows();
+    void AddCommonRow(int row, float& y);
+    void AddHeaderRow(int row, float& y);
+    void AddBridgeRow(int row, float& y);
+    PciStringView* AddNameView(BRect frame, const char* name);
+
+    // Display
+    const pci_info& Record(uint32 index) const;
+    void ShowCommonRows(const pci_info& record);
+    void ShowOrdinaryRows(const pci_info& record);
+    void ShowBridgeRows(const pci_info& record);
+    void SwitchToOrdinaryRows();
+    void SwitchToBridgeRows();
+
+    // Commands
+    void OpenOrRaiseEditor();
+    void SelectDevice(BMessage* message);
+    bool IsDeviceSelection(uint32 code) const;
+
+    uint32 fCurrentDevice = 0;
+    // Room for every function the bus reports, however many.
+    std::vector<pci_info> fDevices;
+    PciStringView* fRowLabels[kRowCount] = {};
+    PciStringView* fRowValues[kRowCount] = {};
+    PciStringView* fSubclassName = nullptr;
+    PciStringView* fClassName = nullptr;
+    PciStringView* fVendorName = nullptr;
+    PciStringView* fSubsystemVendorName = nullptr;
+    PciStringView* fBridgeLabels[kBridgeRowCount] = {};
+    PciStringView* fBridgeValues[kBridgeRowCount] = {};
+    // The editor is reached only through this: once it has quit, nothing reaches it.
+    BMessenger fEditor;
+    BWindow* fEditorWindow = nullptr;
+    int32 fBridgeLayout = 0;
+    PciStringView* fVersion = nullptr;
+};
+
+#endif

@@ -1,0 +1,55 @@
+// What the device window does when a device is picked in the menu or "Edit" is pressed.
+
+#include "PciWindow.h"
+
+#include <EditWindow.h>
+#include <EditorOpenFlag.h>
+#include <Message.h>
+#include <WindowMessages.h>
+
+void PciWindow::MessageReceived(BMessage* message)
+{
+    if (message->what == kEditRequest)
+        OpenOrRaiseEditor();
+    else if (IsDeviceSelection(message->what))
+        SelectDevice(message);
+    else
+        BWindow::MessageReceived(message);
+}
+
+bool PciWindow::IsDeviceSelection(uint32 code) const { return code < fDevices.size(); }
+
+void PciWindow::OpenOrRaiseEditor()
+{
+    // Every window is served by the one GUI thread, so a valid messenger means the editor
+    // still exists when it is raised.
+    if (gEditorOpen == 1 && fEditor.IsValid()) {
+        fEditorWindow->Activate(true);
+        return;
+    }
+    const pci_info& selected = Record(fCurrentDevice);
+    auto* editor = new EditWindow(BRect(280, 150, 610, 380), selected.bus, selected.device,
+                                  selected.function);
+    fEditorWindow = editor;
+    fEditor = BMessenger(editor);
+    editor->Show();
+    gEditorOpen = 1;
+}
+
+void PciWindow::SelectDevice(BMessage* message)
+{
+    fCurrentDevice = message->what;
+    if (gEditorOpen == 1) {
+        const pci_info& selected = Record(fCurrentDevice);
+        // Fields of the same names already in the message would be read instead of these.
+        message->RemoveName(kBusField);
+        message->RemoveName(kDeviceField);
+        message->RemoveName(kFunctionField);
+        message->AddInt8(kBusField, static_cast<int8>(selected.bus));
+        message->AddInt8(kDeviceField, static_cast<int8>(selected.device));
+        message->AddInt8(kFunctionField, static_cast<int8>(selected.function));
+        message->what = kEditorAddress;
+        fEditor.SendMessage(message);
+    }
+    ShowDevice(fCurrentDevice);
+}

@@ -1,0 +1,63 @@
+#include "DataTextView.h"
+
+#include "ParseHexByte.h"
+
+#include <Looper.h>
+#include <Message.h>
+#include <WindowMessages.h>
+
+namespace {
+
+constexpr int32 kMaxDigits = 2;
+
+void AllowOnlyHexDigits(BTextView* view)
+{
+    // 127 stays allowed: it is the Delete key's code, not a character.
+    for (uint32 character = 0; character <= 126; ++character)
+        view->DisallowChar(character);
+    for (const char* digit = "ABCDEFabcdef1234567890"; *digit != '\0'; ++digit)
+        view->AllowChar(static_cast<uchar>(*digit));
+}
+
+} // namespace
+
+DataTextView::DataTextView(BRect frame, const char* name, BRect textRect, const BFont* font,
+                           int32 cellIndex, BLooper* target)
+    : BTextView(frame, name, textRect, font, nullptr, B_FOLLOW_NONE,
+                B_WILL_DRAW | B_PULSE_NEEDED),
+      fWriteRequest(std::make_unique<BMessage>(kWriteRequest)), fTarget(target)
+{
+    fWriteRequest->AddInt32(kOffsetField, cellIndex);
+    // Locked until the editor's "Read Only" box is cleared.
+    MakeSelectable(false);
+    MakeEditable(false);
+    SetMaxBytes(kMaxDigits);
+    SetWordWrap(false);
+    AllowOnlyHexDigits(this);
+}
+
+DataTextView::~DataTextView() = default;
+
+void DataTextView::KeyDown(const char* bytes, int32 numBytes)
+{
+    // A character of more than one byte can never be a hex digit.
+    if (numBytes != 1)
+        return;
+    if (bytes[0] == B_ENTER) {
+        // A locked cell that kept the focus must not write its byte back.
+        if (IsEditable())
+            PostWriteRequest();
+        MakeFocus(false);
+        return;
+    }
+    BTextView::KeyDown(bytes, numBytes);
+}
+
+void DataTextView::PostWriteRequest()
+{
+    char text[kMaxDigits + 1];
+    GetText(0, kMaxDigits, text);
+    BMessage request(*fWriteRequest);
+    request.AddInt8(kDataField, static_cast<int8>(ParseHexByte(text)));
+    fTarget->PostMessage(&request);
+}

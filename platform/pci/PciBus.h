@@ -1,0 +1,22 @@
+#ifndef PCIZ_PCI_PCI_BUS_H
+#define PCIZ_PCI_PCI_BUS_H
+
+// What the three PCI calls dispatch to: one machine's functions and their configuration spaces.
+// The calls check ranges before they get here, so a bus sees only offsets 0-255, sizes 1, 2 and
+// 4, accesses aligned to their size, indices from 0 and a non-null info.
+
+#include <SupportDefs.h>
+
+struct pci_info;
+
+class PciBus {
+public:
+    virtual ~PciBus() = default;
+
+    virtual status_t GetNthInfo(int32 index, pci_info* info) = 0;
+    virtual uint32 Read(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size) = 0;
+    virtual void Write(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size,
+        uint32 value) = 0;
+};
+
+#endif

@@ -1,0 +1,230 @@
+#include "HostBus.h"
+
+#include "ConfigDecoder.h"
+#include "LibpciGuard.h"
+
+#include <algorithm>
+#include <array>
+#include <set>
+#include <tuple>
+
+extern "C" {
+#include <pci/pci.h>
+}
+
+namespace {
+
+constexpr int kFactsWanted = PCI_FILL_IDENT | PCI_FILL_CLASS | PCI_FILL_IRQ | PCI_FILL_BASES
+    | PCI_FILL_ROM_BASE | PCI_FILL_SIZES;
+constexpr uint32 kFailedRead = 0xFFFFFFFF;
+
+// libpci takes char* where it only reads or copies.
+char* Text(const std::string& text)
+{
+    return const_cast<char*>(text.c_str());
+}
+
+int LookUpMethod(const std::string& name)
+{
+    int method = -1;
+    LibpciGuard::Run([&] { method = pci_lookup_method(Text(name)); });
+    return method;
+}
+
+void Close(pci_access* access)
+{
+    if (access != nullptr)
+        LibpciGuard::Run([&] { pci_cleanup(access); });
+}
+
+uint32 ReadFrom(pci_dev* handle, int32 offset, int32 size)
+{
+    uint32 value = kFailedRead;
+    LibpciGuard::Run([&] {
+        switch (size) {
+            case 1:
+                value = pci_read_byte(handle, offset);
+                break;
+            case 2:
+                value = pci_read_word(handle, offset);
+                break;
+            default:
+                value = pci_read_long(handle, offset);
+                break;
+        }
+    });
+    return value;
+}
+
+void WriteTo(pci_dev* handle, int32 offset, int32 size, uint32 value)
+{
+    LibpciGuard::Run([&] {
+        switch (size) {
+            case 1:
+                pci_write_byte(handle, offset, u8(value));
+                break;
+            case 2:
+                pci_write_word(handle, offset, u16(value));
+                break;
+            default:
+                pci_write_long(handle, offset, value);
+                break;
+        }
+    });
+}
+
+// libpci keeps a base address's flags in its low bits, as the register does.
+bool IsIo(pciaddr_t address)
+{
+    return (address & PCI_BASE_ADDRESS_SPACE_IO) != 0;
+}
+
+bool Is64BitMemory(pciaddr_t address)
+{
+    return !IsIo(address)
+        && (address & PCI_BASE_ADDRESS_MEM_TYPE_MASK) == PCI_BASE_ADDRESS_MEM_TYPE_64;
+}
+
+// As in the registers, a 64-bit address fills two slots: its low half, then its high half.
+std::array<uint32, 6> HostAddresses(const pci_dev* handle)
+{
+    std::array<uint32, 6> addresses{};
+    for (size_t i = 0; i < addresses.size(); ++i) {
+        const pciaddr_t address = handle->base_addr[i];
+        addresses[i] = uint32(address & (IsIo(address) ? PCI_ADDR_IO_MASK : PCI_ADDR_MEM_MASK));
+        if (Is64BitMemory(address) && i + 1 < addresses.size())
+            addresses[++i] = uint32(address >> 32);
+    }
+    return addresses;
+}
+
+// The record's fields are 32 bits wide: a size or ROM address past 4 GiB keeps its low half.
+PlatformFacts FactsOf(pci_dev* handle)
+{
+    int known = 0;
+    LibpciGuard::Run([&] { known = pci_fill_info(handle, kFactsWanted); });
+    PlatformFacts facts;
+    if ((known & PCI_FILL_BASES) != 0)
+        facts.hostAddresses = HostAddresses(handle);
+    if ((known & PCI_FILL_SIZES) != 0) {
+        for (size_t i = 0; i < facts.sizes.size(); ++i)
+            facts.sizes[i] = uint32(handle->size[i]);
+        facts.romSize = uint32(handle->rom_size);
+    }
+    if ((known & PCI_FILL_ROM_BASE) != 0)
+        facts.romHostAddress = uint32(handle->rom_base_addr) & config::kRomAddressMask;
+    // libpci gives 0 for no IRQ; numbers past 255 do not fit the interrupt line.
+    if ((known & PCI_FILL_IRQ) != 0 && handle->irq > 0 && handle->irq <= 0xFF)
+        facts.interruptLine = uint8(handle->irq);
+    return facts;
+}
+
+}  // namespace
+
+HostBus::HostBus()
+    : HostBus(PCI_ACCESS_AUTO, {})
+{
+}
+
+HostBus::HostBus(const std::string& method, Parameters parameters)
+    : HostBus(LookUpMethod(method), std::move(parameters))
+{
+}
+
+HostBus::HostBus(int method, Parameters parameters)
+    : fMethod(method), fParameters(std::move(parameters))
+{
+    Enumerate();
+}
+
+HostBus::~HostBus()
+{
+    Close(fReader);
+}
+
+status_t HostBus::GetNthInfo(int32 index, pci_info* info)
+{
+    std::lock_guard lock(fLock);
+    if (index >= int32(fFunctions.size()))
+        return B_BAD_INDEX;
+    const Function& function = fFunctions[index];
+    std::array<uint8, config::kHeaderSize> header;
+    for (int32 offset = 0; offset < config::kHeaderSize; ++offset)
+        header[offset] = uint8(ReadFrom(function.handle, offset, 1));
+    *info = ConfigDecoder(function.address, header, FactsOf(function.handle)).Decode();
+    return B_OK;
+}
+
+uint32 HostBus::Read(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size)
+{
+    std::lock_guard lock(fLock);
+    const Function* target = Find({bus, device, function});
+    return target != nullptr ? ReadFrom(target->handle, offset, size) : kFailedRead;
+}
+
+void HostBus::Write(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size,
+    uint32 value)
+{
+    std::lock_guard lock(fLock);
+    const Function* target = Find({bus, device, function});
+    if (target == nullptr)
+        return;
+    // A writeable handle opened by a user without root fails even its reads, so one is
+    // opened for each write and closed right after.
+    pci_access* writer = Open(true);
+    if (writer == nullptr)
+        return;
+    pci_dev* handle = nullptr;
+    LibpciGuard::Run([&] { handle = pci_get_dev(writer, target->domain, bus, device, function); });
+    if (handle != nullptr) {
+        WriteTo(handle, offset, size, value);
+        LibpciGuard::Run([&] { pci_free_dev(handle); });
+    }
+    Close(writer);
+}
+
+pci_access* HostBus::Open(bool writeable) const
+{
+    if (fMethod < 0)
+        return nullptr;
+    pci_access* access = nullptr;
+    if (!LibpciGuard::Run([&] { access = pci_alloc(); }) || access == nullptr)
+        return nullptr;
+    LibpciGuard::InstallHooks(access);
+    access->method = unsigned(fMethod);
+    access->writeable = writeable;
+    // Numbers only: we never ask for names, and libpci must not go looking for any, least of
+    // all over the network.
+    access->numeric_ids = 1;
+    for (const auto& [name, value] : fParameters)
+        LibpciGuard::Run([&] { pci_set_param(access, Text(name), Text(value)); });
+    if (LibpciGuard::Run([&] { pci_init(access); }))
+        return access;
+    Close(access);
+    return nullptr;
+}
+
+void HostBus::Enumerate()
+{
+    fReader = Open(false);
+    if (fReader == nullptr)
+        return;
+    // A scan that fails half-way, say as a function is being removed, keeps what it listed.
+    LibpciGuard::Run([&] { pci_scan_bus(fReader); });
+    std::vector<Function> found;
+    for (pci_dev* handle = fReader->devices; handle != nullptr; handle = handle->next)
+        found.push_back({handle, handle->domain, {handle->bus, handle->dev, handle->func}});
+    std::ranges::sort(found, {},
+        [](const Function& function) { return std::tuple(function.domain, function.address); });
+    std::set<PciAddress> listed;
+    for (const Function& function : found) {
+        if (listed.insert(function.address).second)
+            fFunctions.push_back(function);
+    }
+}
+
+const HostBus::Function* HostBus::Find(PciAddress address) const
+{
+    const auto found = std::ranges::find(fFunctions, address, &Function::address);
+    return found != fFunctions.end() ? &*found : nullptr;
+}

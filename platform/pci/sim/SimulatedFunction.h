@@ -1,0 +1,54 @@
+#ifndef PCIZ_PCI_SIMULATED_FUNCTION_H
+#define PCIZ_PCI_SIMULATED_FUNCTION_H
+
+#include "ConfigRegisters.h"
+#include "PCI.h"
+#include "PciAddress.h"
+#include "PlatformFacts.h"
+
+#include <array>
+
+// One function's configuration space, behaving as hardware does: each byte has the bits
+// software may change and the bits a written 1 clears; everything else is read-only, and space
+// that no register was defined in reads 0 and ignores writes.
+class SimulatedFunction {
+public:
+    // Sets up what every function has: read-only IDs, revision, class and header type, a
+    // command register, status error bits that a written 1 clears, a writable line size,
+    // latency timer and interrupt line, and for a bridge its writable bus numbers and windows.
+    SimulatedFunction(PciAddress address, uint16 vendorId, uint16 deviceId, uint32 classCode,
+        uint8 revision, uint8 headerType = 0);
+
+    // Shapes one register: its value, the bits software may change and the bits a written 1
+    // clears.
+    SimulatedFunction& Define(int32 offset, int32 size, uint32 value, uint32 writable = 0,
+        uint32 clearedByOne = 0);
+    // Base address registers answer a write of all ones with their size mask: only the
+    // address bits above the size are writable. Sizes are powers of two.
+    SimulatedFunction& MemoryBar(int index, uint32 size, uint32 address,
+        bool prefetchable = false);
+    SimulatedFunction& IoBar(int index, uint32 size, uint16 port);
+    SimulatedFunction& Rom(uint32 size, uint32 address);
+    SimulatedFunction& Interrupt(uint8 pin, uint8 line);
+    SimulatedFunction& Subsystem(uint16 vendorId, uint16 id);
+
+    PciAddress Address() const;
+    uint32 Read(int32 offset, int32 size) const;
+    void Write(int32 offset, int32 size, uint32 value);
+    pci_info Info() const;
+
+private:
+    using Bytes = std::array<uint8, config::kSpaceSize>;
+
+    static uint32 Gather(const Bytes& bytes, int32 offset, int32 size);
+    uint8 Layout() const;
+    int32 RomOffset() const;
+    PlatformFacts Facts() const;
+
+    PciAddress fAddress;
+    Bytes fImage{};
+    Bytes fWritable{};
+    Bytes fClearedByOne{};
+};
+
+#endif

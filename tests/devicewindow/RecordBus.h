@@ -1,0 +1,35 @@
+#ifndef PCIZ_TESTS_RECORD_BUS_H
+#define PCIZ_TESTS_RECORD_BUS_H
+
+// A bus that hands out ready-made records, so the device window can be shown exactly the
+// values a test chose, independent of how a configuration image is decoded.
+
+#include <PCI.h>
+#include <PciBus.h>
+#include <PciBusSelection.h>
+
+#include <vector>
+
+class RecordBus final : public PciBus {
+public:
+    explicit RecordBus(std::vector<pci_info> records) : fRecords(std::move(records))
+    {
+        InstallPciBus(this);
+    }
+    ~RecordBus() override { InstallPciBus(nullptr); }
+
+    status_t GetNthInfo(int32 index, pci_info* info) override
+    {
+        if (index >= static_cast<int32>(fRecords.size()))
+            return B_ERROR;
+        *info = fRecords[index];
+        return B_OK;
+    }
+    uint32 Read(uint8, uint8, uint8, int32, int32) override { return 0xFF; }
+    void Write(uint8, uint8, uint8, int32, int32, uint32) override {}
+
+private:
+    std::vector<pci_info> fRecords;
+};
+
+#endif

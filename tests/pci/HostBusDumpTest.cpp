@@ -1,0 +1,140 @@
+#include "HostBus.h"
+#include "PCI.h"
+#include "PciEnumeration.h"
+#include "PciBusSelection.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+// libpci's dump method reads `lspci -x` text, so the host backend can be tested on functions
+// described here instead of on hardware. Dump files refuse writes, and these tests only read.
+
+using testing::ElementsAre;
+
+namespace {
+
+struct DumpedFunction {
+    std::string location;  // [domain:]bus:device.function, as lspci prints it
+    PciAddress address;
+    std::vector<uint8> bytes;
+};
+
+std::vector<uint8> Image(uint16 vendorId, uint16 deviceId, uint8 headerType, size_t length)
+{
+    std::vector<uint8> bytes(length);
+    for (size_t i = 0; i < length; ++i)
+        bytes[i] = uint8(i * 7 + vendorId);
+    bytes[0] = uint8(vendorId);
+    bytes[1] = uint8(vendorId >> 8);
+    bytes[2] = uint8(deviceId);
+    bytes[3] = uint8(deviceId >> 8);
+    bytes[0x0E] = headerType;
+    return bytes;
+}
+
+std::string WriteDump(const std::string& name, const std::vector<DumpedFunction>& functions)
+{
+    const std::string path = testing::TempDir() + name;
+    std::ofstream dump(path);
+    for (const DumpedFunction& function : functions) {
+        dump << function.location << " Unassigned class [ff00]: Test function\n";
+        for (size_t line = 0; line < function.bytes.size(); line += 16) {
+            char text[16];
+            std::snprintf(text, sizeof text, "%02x:", unsigned(line));
+            dump << text;
+            for (size_t i = line; i < line + 16 && i < function.bytes.size(); ++i) {
+                std::snprintf(text, sizeof text, " %02x", function.bytes[i]);
+                dump << text;
+            }
+            dump << '\n';
+        }
+        dump << '\n';
+    }
+    return path;
+}
+
+class HostBusDump : public testing::Test {
+protected:
+    ~HostBusDump() override { InstallPciBus(nullptr); }
+
+    std::vector<pci_info> EnumerateDump(const std::string& path)
+    {
+        fBus = std::make_unique<HostBus>("dump", HostBus::Parameters{{"dump.name", path}});
+        InstallPciBus(fBus.get());
+        return EnumeratePci();
+    }
+
+    std::unique_ptr<HostBus> fBus;
+};
+
+}  // namespace
+
+TEST_F(HostBusDump, ListsFunctionsInOrderAndReadsTheirBytes)
+{
+    // A 64-bit memory BAR at 1:FE000000, then an I/O BAR at E000; the others unused.
+    std::vector<uint8> withBars = Image(0x8086, 0xA348, 0x00, 256);
+    const uint8 bars[24] = {0x04, 0x00, 0x00, 0xFE, 0x01, 0x00, 0x00, 0x00, 0x01, 0xE0};
+    std::ranges::copy(bars, withBars.begin() + 0x10);
+    // Listed out of order; 0001:00:00.0 repeats 00:00.0 of domain 0 and must be left out.
+    const std::vector<DumpedFunction> dumped = {
+        {"0000:02:00.0", {2, 0, 0}, Image(0x10EC, 0x8168, 0x00, 64)},
+        {"0000:00:1f.3", {0, 0x1F, 3}, withBars},
+        {"0001:00:00.0", {0, 0, 0}, Image(0x1022, 0x1480, 0x00, 256)},
+        {"00:00.0", {0, 0, 0}, Image(0x8086, 0x3E30, 0x80, 256)},
+        {"0001:05:00.0", {5, 0, 0}, Image(0x1AF4, 0x1041, 0x01, 256)},
+    };
+    const std::vector<DumpedFunction> expected = {dumped[3], dumped[1], dumped[0], dumped[4]};
+
+    const std::vector<pci_info> infos = EnumerateDump(WriteDump("ordered.dump", dumped));
+
+    ASSERT_EQ(infos.size(), expected.size());
+    for (size_t n = 0; n < expected.size(); ++n) {
+        const DumpedFunction& function = expected[n];
+        const PciAddress address = function.address;
+        SCOPED_TRACE(function.location);
+        EXPECT_EQ(infos[n].bus, address.bus);
+        EXPECT_EQ(infos[n].device, address.device);
+        EXPECT_EQ(infos[n].function, address.function);
+        EXPECT_EQ(infos[n].vendor_id, function.bytes[0] | function.bytes[1] << 8);
+        EXPECT_EQ(infos[n].device_id, function.bytes[2] | function.bytes[3] << 8);
+        EXPECT_EQ(infos[n].class_base, function.bytes[0x0B]);
+        EXPECT_EQ(infos[n].header_type, function.bytes[0x0E]);
+        for (int32 offset = 0; offset < 256; ++offset) {
+            // What the dump does not hold reads as a failed read.
+            const uint32 held
+                = size_t(offset) < function.bytes.size() ? function.bytes[offset] : 0xFF;
+            ASSERT_EQ(read_pci_config(address.bus, address.device, address.function, offset, 1),
+                held) << "offset " << offset;
+        }
+        EXPECT_EQ(read_pci_config(address.bus, address.device, address.function, 0, 4),
+            uint32(infos[n].device_id) << 16 | infos[n].vendor_id);
+    }
+    EXPECT_EQ(read_pci_config(9, 9, 0, 0, 2), 0xFFFFu);
+    // libpci's addresses for the dump are the registers' own.
+    EXPECT_THAT(std::to_array(infos[1].u.h0.base_registers),
+        ElementsAre(0xFE000000, 0x1, 0xE000, 0, 0, 0));
+    EXPECT_THAT(std::to_array(infos[1].u.h0.base_register_flags),
+        ElementsAre(0x4, 0, 0x1, 0, 0, 0));
+}
+
+// libpci's own error hook would end the process here: these tests carrying on is the check.
+TEST_F(HostBusDump, FatalLibpciErrorsLeaveAnEmptyBus)
+{
+    const std::string malformed = testing::TempDir() + "malformed.dump";
+    std::ofstream(malformed) << "00:00.0 Host bridge: Test\n00: 86 80 zz\n";
+    for (const std::string& path : {testing::TempDir() + "missing.dump", malformed}) {
+        SCOPED_TRACE(path);
+        EXPECT_TRUE(EnumerateDump(path).empty());
+        EXPECT_EQ(read_pci_config(0, 0, 0, 0, 1), 0xFFu);
+    }
+    HostBus unknownMethod("no-such-method", {});
+    pci_info info;
+    EXPECT_NE(unknownMethod.GetNthInfo(0, &info), B_OK);
+}

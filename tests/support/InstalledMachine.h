@@ -1,0 +1,24 @@
+#ifndef PCIZ_TESTS_INSTALLED_MACHINE_H
+#define PCIZ_TESTS_INSTALLED_MACHINE_H
+
+// A simulated machine put in place of the default bus for one test.
+
+#include <PciBusSelection.h>
+#include <SimulatedBus.h>
+
+#include <vector>
+
+class InstalledMachine {
+public:
+    explicit InstalledMachine(const std::vector<SimulatedFunction>& functions) : bus(functions)
+    {
+        InstallPciBus(&bus);
+    }
+    ~InstalledMachine() { InstallPciBus(nullptr); }
+    InstalledMachine(const InstalledMachine&) = delete;
+    InstalledMachine& operator=(const InstalledMachine&) = delete;
+
+    SimulatedBus bus;
+};
+
+#endif
