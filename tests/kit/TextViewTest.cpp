@@ -37,6 +37,7 @@ protected:
         window->AddChild(view);
         window->AddChild(other);
         window->Show();
+        kittest::DeliverPostedMessages();
     }
     void TearDown() override
     {
@@ -175,4 +176,17 @@ TEST_F(TextViewTest, AResizableViewsWidthFollowsItsText)
     EXPECT_GE(twoCharacters + 1, font.StringWidth("FF"));
     EXPECT_EQ(view->Frame().left, 10);
     EXPECT_EQ(view->Frame().Height(), 20);
+}
+
+TEST_F(TextViewTest, AClickThatGivesTheFocusSelectsTheTextSoTypingReplacesIt)
+{
+    view->SetText("0");
+    other->MakeFocus(true);
+    kittest::Click(view);
+    kittest::Type(window, "3c");
+    EXPECT_STREQ(view->Text(), "3c");
+    // A second click in a focused view only moves the caret.
+    kittest::ClickAt(view, 1, 5);
+    kittest::Type(window, "x");
+    EXPECT_STREQ(view->Text(), "x3c");
 }

@@ -4,6 +4,7 @@
 
 #include <View.h>
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPointer>
 
@@ -47,6 +48,15 @@ bool TextLine::event(QEvent* event)
     return true;
 }
 
+void TextLine::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    // The click that gave the focus would put the caret where it landed: select once it is done.
+    fSelectAllOnRelease = event->reason() == Qt::MouseFocusReason;
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        selectAll();
+}
+
 bool TextLine::AcceptsMouse(const QMouseEvent* event) const
 {
     // Middle-button paste would put text in without a key.
@@ -68,8 +78,12 @@ void TextLine::mouseMoveEvent(QMouseEvent* event)
 
 void TextLine::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (AcceptsMouse(event))
-        QLineEdit::mouseReleaseEvent(event);
+    if (!AcceptsMouse(event))
+        return;
+    QLineEdit::mouseReleaseEvent(event);
+    if (fSelectAllOnRelease && !hasSelectedText())
+        selectAll();
+    fSelectAllOnRelease = false;
 }
 
 void TextLine::mouseDoubleClickEvent(QMouseEvent* event)

@@ -10,7 +10,8 @@ namespace kit {
 // The Qt line edit behind a BTextView. Every key press, Tab included, goes to the view's
 // KeyDown instead of Qt's own editing, and the ways Qt has of changing the text without a
 // key (context menu, drag and drop, middle-button paste, input methods) are closed, so the
-// view's lock, filter and byte limit cannot be bypassed.
+// view's lock, filter and byte limit cannot be bypassed. A click or Tab that gives it the
+// focus selects the whole text, so what is typed next replaces it, as in a cell of a grid.
 class TextLine : public QLineEdit {
 public:
     explicit TextLine(BView* view);
@@ -20,6 +21,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -30,6 +32,7 @@ private:
 
     BView* fView;
     bool fSelectable = true;
+    bool fSelectAllOnRelease = false;
 };
 
 } // namespace kit

@@ -1,0 +1,164 @@
+// The program driven as a person drives it, on the simulated machine.
+
+#include "EditorViews.h"
+#include "InstalledMachine.h"
+#include "KitTestSupport.h"
+
+#include <Button.h>
+#include <CheckBox.h>
+#include <EditorOpenFlag.h>
+#include <MenuField.h>
+#include <PciApp.h>
+#include <SimulatedMachines.h>
+#include <StringView.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+namespace {
+
+const PciAddress kHostBridge{0, 0, 0};
+const PciAddress kIde{0, 0x07, 1};
+constexpr int32 kIdeIndex = 3;
+
+class PersonFlowTest : public testing::Test {
+protected:
+    void TearDown() override
+    {
+        // Ends the program as a person would, so no window outlives the test.
+        if (!app.IsQuitting()) {
+            kittest::CloseWindow(DeviceWindow());
+            kittest::DeliverPostedMessages();
+        }
+    }
+
+    BWindow* FindWindow(const char* title) const
+    {
+        for (int32 i = 0; i < app.CountWindows(); ++i)
+            if (std::strcmp(app.WindowAt(i)->Title(), title) == 0)
+                return app.WindowAt(i);
+        return nullptr;
+    }
+    BWindow* DeviceWindow() const { return FindWindow("Pci Zorvane"); }
+    BWindow* Editor() const { return FindWindow("Edit PCI Config"); }
+    int EditorCount() const
+    {
+        int count = 0;
+        for (int32 i = 0; i < app.CountWindows(); ++i)
+            count += std::strcmp(app.WindowAt(i)->Title(), "Edit PCI Config") == 0;
+        return count;
+    }
+
+    void PressEdit()
+    {
+        kittest::Click(kittest::FindView<BButton>(DeviceWindow(), "EditButton"));
+        kittest::DeliverPostedMessages();
+    }
+    void ClearReadOnly()
+    {
+        kittest::Click(kittest::FindView<BCheckBox>(Editor(), "failsafe"));
+        kittest::DeliverPostedMessages();
+    }
+    void PickDevice(int32 index)
+    {
+        kittest::ChooseMenuItem(kittest::FindView<BMenuField>(DeviceWindow(), "devicemenu"), index);
+        kittest::DeliverPostedMessages();
+    }
+    void TypeIntoCell(int offset, const char* text)
+    {
+        kittest::Click(CellsOf(Editor()).at(offset));
+        kittest::Type(Editor(), text);
+        kittest::PressKey(Editor(), B_ENTER);
+        kittest::DeliverPostedMessages();
+    }
+
+    InstalledMachine machine{StandardMachine()};
+    PciApp app;
+};
+
+} // namespace
+
+TEST_F(PersonFlowTest, AByteTypedAndConfirmedIsWrittenOnceAndReadBack)
+{
+    PressEdit();
+    ASSERT_NE(Editor(), nullptr);
+    ClearReadOnly();
+    TypeIntoCell(0x3C, "3c");
+    std::vector<ConfigWrite> expected{{kHostBridge, 0x3C, 1, 0x3C}};
+    EXPECT_EQ(machine.bus.WriteLog(), expected);
+    EXPECT_EQ(CellText(Editor(), 0x3C), "3C");
+
+    // A read-only register takes the write and keeps its value.
+    TypeIntoCell(0x00, "12");
+    ASSERT_EQ(machine.bus.WriteLog().size(), 2u);
+    EXPECT_EQ(machine.bus.WriteLog()[1], (ConfigWrite{kHostBridge, 0x00, 1, 0x12}));
+    EXPECT_EQ(CellText(Editor(), 0x00), "86");
+}
+
+TEST_F(PersonFlowTest, TypingIntoALockedCellDoesNothing)
+{
+    PressEdit();
+    TypeIntoCell(0x3C, "3c");
+    EXPECT_TRUE(machine.bus.WriteLog().empty());
+    EXPECT_EQ(CellText(Editor(), 0x3C), "0");
+}
+
+TEST_F(PersonFlowTest, PickingAnotherDeviceRetargetsTheEditorAndKeepsItsLock)
+{
+    PressEdit();
+    ClearReadOnly();
+    PickDevice(kIdeIndex);
+    EXPECT_STREQ(kittest::FindView<BStringView>(Editor(), "title")->Text(),
+                 "bus 0     device 7     function 1");
+    char expectedText[4];
+    for (int offset = 0; offset < 256; ++offset) {
+        std::snprintf(expectedText, sizeof(expectedText), "%X",
+                      machine.bus.Read(kIde.bus, kIde.device, kIde.function, offset, 1));
+        ASSERT_EQ(CellText(Editor(), offset), expectedText) << offset;
+    }
+    TypeIntoCell(0x3C, "e");
+    std::vector<ConfigWrite> expected{{kIde, 0x3C, 1, 0x0E}};
+    EXPECT_EQ(machine.bus.WriteLog(), expected);
+}
+
+TEST_F(PersonFlowTest, EditOpensOneEditorAndAfterClosingAFreshLockedOneForTheDeviceNow)
+{
+    PressEdit();
+    PressEdit();
+    EXPECT_EQ(EditorCount(), 1);
+    ClearReadOnly();
+
+    kittest::CloseWindow(Editor());
+    kittest::DeliverPostedMessages();
+    EXPECT_EQ(EditorCount(), 0);
+    EXPECT_EQ(gEditorOpen, 0);
+    ASSERT_NE(DeviceWindow(), nullptr);
+
+    PickDevice(kIdeIndex);
+    PressEdit();
+    ASSERT_EQ(EditorCount(), 1);
+    EXPECT_EQ(kittest::FindView<BCheckBox>(Editor(), "failsafe")->Value(), B_CONTROL_ON);
+    for (DataTextView* cell : CellsOf(Editor()))
+        ASSERT_FALSE(cell->IsEditable());
+    EXPECT_STREQ(kittest::FindView<BStringView>(Editor(), "title")->Text(),
+                 "bus 0     device 7     function 1");
+}
+
+TEST_F(PersonFlowTest, ClosingTheDeviceWindowWithTheEditorOpenEndsTheProgram)
+{
+    PressEdit();
+    kittest::CloseWindow(DeviceWindow());
+    app.Run();
+    EXPECT_EQ(app.CountWindows(), 0);
+    EXPECT_EQ(gEditorOpen, 0);
+}
+
+TEST_F(PersonFlowTest, TheEditorBesideTheDeviceWindow)
+{
+    PressEdit();
+    EXPECT_GT(std::filesystem::file_size(kittest::SaveScreenshot(DeviceWindow(), "program-device-window")), 0u);
+    EXPECT_GT(std::filesystem::file_size(kittest::SaveScreenshot(Editor(), "program-editor")), 0u);
+}
