@@ -51,27 +51,29 @@ QFont ToQFont(const BFont& font)
     QFont result(QString::fromStdString(font.Family()));
     result.setPixelSize(qMax(1, qRound(font.Size())));
     result.setBold((font.Face() & B_BOLD_FACE) != 0);
+    result.setStretch(font.Stretch());
     if (font.Style()[0] != '\0')
         result.setStyleName(QString::fromUtf8(font.Style()));
     return result;
 }
 
 namespace {
-BFont FromSystemFont(QFontDatabase::SystemFont which, uint16 face)
+BFont FromSystemFont(QFontDatabase::SystemFont which, uint16 face, int32 stretch)
 {
     BFont font;
     font.SetFamilyAndStyle(QFontDatabase::systemFont(which).family().toUtf8().constData(), "");
     font.SetSize(kSystemFontSize);
     font.SetFace(face);
+    font.SetStretch(stretch);
     return font;
 }
 } // namespace
 
 void InitSystemFonts()
 {
-    sPlainFont = FromSystemFont(QFontDatabase::GeneralFont, B_REGULAR_FACE);
-    sBoldFont = FromSystemFont(QFontDatabase::GeneralFont, B_BOLD_FACE);
-    sFixedFont = FromSystemFont(QFontDatabase::FixedFont, B_REGULAR_FACE);
+    sPlainFont = FromSystemFont(QFontDatabase::GeneralFont, B_REGULAR_FACE, QFont::SemiCondensed);
+    sBoldFont = FromSystemFont(QFontDatabase::GeneralFont, B_BOLD_FACE, QFont::SemiCondensed);
+    sFixedFont = FromSystemFont(QFontDatabase::FixedFont, B_REGULAR_FACE, QFont::Unstretched);
 }
 
 } // namespace kit

@@ -22,6 +22,10 @@ public:
     void SetFace(uint16 face) { fFace = face; }
     uint16 Face() const { return fFace; }
 
+    // Width of the characters in percent of the face's normal width.
+    void SetStretch(int32 percent) { fStretch = percent; }
+    int32 Stretch() const { return fStretch; }
+
     // Whether every character has the same advance, as the installed font reports it.
     bool IsFixed() const;
     float StringWidth(const char* text) const;
@@ -33,10 +37,12 @@ private:
     std::string fStyle;
     float fSize = 12;
     uint16 fFace = 0x0040;
+    int32 fStretch = 100;
 };
 
 // The system's fonts, filled in once the kit has started (by the first application or
-// window): plain and bold are the system font, fixed is its fixed-width font.
+// window): plain and bold are the system font, semi-condensed, so that labels laid out for a
+// narrow face fit their frames; fixed is its fixed-width font at normal width.
 extern const BFont* be_plain_font;
 extern const BFont* be_bold_font;
 extern const BFont* be_fixed_font;

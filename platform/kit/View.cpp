@@ -83,6 +83,7 @@ void BView::SetFont(const BFont* font, uint32 mask)
     if (mask & B_FONT_FAMILY_AND_STYLE) {
         own.SetFamilyAndStyle(font->Family(), font->Style());
         own.SetFace(font->Face());
+        own.SetStretch(font->Stretch());
     }
     if (mask & B_FONT_SIZE)
         own.SetSize(font->Size());
