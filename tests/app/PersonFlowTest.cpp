@@ -1,21 +1,13 @@
 // The program driven as a person drives it, on the simulated machine.
 
-#include "EditorViews.h"
-#include "InstalledMachine.h"
-#include "KitTestSupport.h"
+#include "ProgramDriver.h"
 
-#include <Button.h>
-#include <CheckBox.h>
 #include <EditorOpenFlag.h>
-#include <MenuField.h>
-#include <PciApp.h>
 #include <SimulatedMachines.h>
-#include <StringView.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 
 namespace {
@@ -24,59 +16,9 @@ const PciAddress kHostBridge{0, 0, 0};
 const PciAddress kIde{0, 0x07, 1};
 constexpr int32 kIdeIndex = 3;
 
-class PersonFlowTest : public testing::Test {
+class PersonFlowTest : public testing::Test, public ProgramDriver {
 protected:
-    void TearDown() override
-    {
-        // Ends the program as a person would, so no window outlives the test.
-        if (!app.IsQuitting()) {
-            kittest::CloseWindow(DeviceWindow());
-            kittest::DeliverPostedMessages();
-        }
-    }
-
-    BWindow* FindWindow(const char* title) const
-    {
-        for (int32 i = 0; i < app.CountWindows(); ++i)
-            if (std::strcmp(app.WindowAt(i)->Title(), title) == 0)
-                return app.WindowAt(i);
-        return nullptr;
-    }
-    BWindow* DeviceWindow() const { return FindWindow("Pci Zorvane"); }
-    BWindow* Editor() const { return FindWindow("Edit PCI Config"); }
-    int EditorCount() const
-    {
-        int count = 0;
-        for (int32 i = 0; i < app.CountWindows(); ++i)
-            count += std::strcmp(app.WindowAt(i)->Title(), "Edit PCI Config") == 0;
-        return count;
-    }
-
-    void PressEdit()
-    {
-        kittest::Click(kittest::FindView<BButton>(DeviceWindow(), "EditButton"));
-        kittest::DeliverPostedMessages();
-    }
-    void ClearReadOnly()
-    {
-        kittest::Click(kittest::FindView<BCheckBox>(Editor(), "failsafe"));
-        kittest::DeliverPostedMessages();
-    }
-    void PickDevice(int32 index)
-    {
-        kittest::ChooseMenuItem(kittest::FindView<BMenuField>(DeviceWindow(), "devicemenu"), index);
-        kittest::DeliverPostedMessages();
-    }
-    void TypeIntoCell(int offset, const char* text)
-    {
-        kittest::Click(CellsOf(Editor()).at(offset));
-        kittest::Type(Editor(), text);
-        kittest::PressKey(Editor(), B_ENTER);
-        kittest::DeliverPostedMessages();
-    }
-
-    InstalledMachine machine{StandardMachine()};
-    PciApp app;
+    PersonFlowTest() : ProgramDriver(StandardMachine()) {}
 };
 
 } // namespace
@@ -85,7 +27,7 @@ TEST_F(PersonFlowTest, AByteTypedAndConfirmedIsWrittenOnceAndReadBack)
 {
     PressEdit();
     ASSERT_NE(Editor(), nullptr);
-    ClearReadOnly();
+    ToggleReadOnly();
     TypeIntoCell(0x3C, "3c");
     std::vector<ConfigWrite> expected{{kHostBridge, 0x3C, 1, 0x3C}};
     EXPECT_EQ(machine.bus.WriteLog(), expected);
@@ -109,9 +51,9 @@ TEST_F(PersonFlowTest, TypingIntoALockedCellDoesNothing)
 TEST_F(PersonFlowTest, PickingAnotherDeviceRetargetsTheEditorAndKeepsItsLock)
 {
     PressEdit();
-    ClearReadOnly();
+    ToggleReadOnly();
     PickDevice(kIdeIndex);
-    EXPECT_STREQ(kittest::FindView<BStringView>(Editor(), "title")->Text(),
+    EXPECT_STREQ(EditorTitle(),
                  "bus 0     device 7     function 1");
     char expectedText[4];
     for (int offset = 0; offset < 256; ++offset) {
@@ -129,7 +71,7 @@ TEST_F(PersonFlowTest, EditOpensOneEditorAndAfterClosingAFreshLockedOneForTheDev
     PressEdit();
     PressEdit();
     EXPECT_EQ(EditorCount(), 1);
-    ClearReadOnly();
+    ToggleReadOnly();
 
     kittest::CloseWindow(Editor());
     kittest::DeliverPostedMessages();
@@ -143,7 +85,7 @@ TEST_F(PersonFlowTest, EditOpensOneEditorAndAfterClosingAFreshLockedOneForTheDev
     EXPECT_EQ(kittest::FindView<BCheckBox>(Editor(), "failsafe")->Value(), B_CONTROL_ON);
     for (DataTextView* cell : CellsOf(Editor()))
         ASSERT_FALSE(cell->IsEditable());
-    EXPECT_STREQ(kittest::FindView<BStringView>(Editor(), "title")->Text(),
+    EXPECT_STREQ(EditorTitle(),
                  "bus 0     device 7     function 1");
 }
 

@@ -149,8 +149,15 @@ void ChooseMenuItem(BMenuField* field, int32 index)
     if (item == nullptr)
         throw std::out_of_range("no such menu item");
     QPoint where = menu->actionGeometry(kit::MenuItemState::Of(item).action.get()).center();
-    QTest::mouseMove(menu, where);
-    QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, where);
+    if (menu->rect().contains(where)) {
+        QTest::mouseMove(menu, where);
+        QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, where);
+        return;
+    }
+    // An item scrolled out of a long menu is reached with the keys, as a person would.
+    for (int32 step = 0; step <= index; ++step)
+        QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Return);
 }
 
 void CloseWindow(BWindow* window) { WindowWidgetOf(window)->close(); }

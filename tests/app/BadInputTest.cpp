@@ -1,0 +1,123 @@
+// The program on machines of odd sizes, with failing devices and malformed or racing messages:
+// nothing crashes, nothing is written that a person did not confirm in an unlocked editor.
+
+#include "ProgramDriver.h"
+
+#include <AppDefs.h>
+#include <Menu.h>
+#include <Message.h>
+#include <Messenger.h>
+#include <SimulatedMachines.h>
+#include <WindowMessages.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool GridShowsOnly(const BWindow* editor, const char* text)
+{
+    for (DataTextView* cell : CellsOf(editor))
+        if (std::strcmp(cell->Text(), text) != 0)
+            return false;
+    return true;
+}
+
+std::string ValueOfRow(const BWindow* window, const char* row)
+{
+    std::vector<BView*> views = kittest::FindViews(window, row);
+    return views.empty() ? "" : dynamic_cast<BStringView*>(views.back())->Text();
+}
+
+} // namespace
+
+TEST(BadInput, AMachineWithoutFunctionsShowsZerosAndItsEditorReadsAllOnes)
+{
+    ProgramDriver program({});
+    EXPECT_EQ(program.DeviceMenu()->Menu()->CountItems(), 0);
+    EXPECT_EQ(ValueOfRow(program.DeviceWindow(), "Device ID"), "0");
+
+    program.PressEdit();
+    ASSERT_NE(program.Editor(), nullptr);
+    EXPECT_STREQ(program.EditorTitle(), "bus 0     device 0     function 0");
+    EXPECT_TRUE(GridShowsOnly(program.Editor(), "FF"));
+    program.ToggleReadOnly();
+    program.TypeIntoCell(0x3C, "5");
+    EXPECT_TRUE(GridShowsOnly(program.Editor(), "FF"));
+}
+
+TEST(BadInput, AMachineWithOneFunctionOffersJustIt)
+{
+    ProgramDriver program(PlainMachine(1));
+    ASSERT_EQ(program.DeviceMenu()->Menu()->CountItems(), 1);
+    program.PickDevice(0);
+    EXPECT_STREQ(program.DeviceMenu()->MenuLabel(), "0");
+    program.PressEdit();
+    EXPECT_STREQ(program.EditorTitle(), "bus 0     device 0     function 0");
+}
+
+TEST(BadInput, EveryOneOfThreeHundredFunctionsCanBeShownAndEdited)
+{
+    ProgramDriver program(PlainMachine(300));
+    ASSERT_EQ(program.DeviceMenu()->Menu()->CountItems(), 300);
+    program.PressEdit();
+    program.PickDevice(299);
+    // Device IDs count the functions: the 300th is 0x12B, past what a byte could index.
+    EXPECT_EQ(ValueOfRow(program.DeviceWindow(), "Device ID"), "12B");
+    EXPECT_STREQ(program.DeviceMenu()->MenuLabel(), "299");
+    EXPECT_STREQ(program.EditorTitle(), "bus 9     device B     function 0");
+    EXPECT_EQ(CellText(program.Editor(), 2), "2B");
+    EXPECT_EQ(CellText(program.Editor(), 3), "1");
+}
+
+TEST(BadInput, AFunctionThatDisappearsReadsAsAllOnesAndTheLockStillHolds)
+{
+    ProgramDriver program(StandardMachine());
+    program.PressEdit();
+    program.ToggleReadOnly();
+    program.machine.bus.Remove({0, 0, 0});
+    program.TypeIntoCell(0x3C, "7");
+    EXPECT_TRUE(GridShowsOnly(program.Editor(), "FF"));
+    EXPECT_EQ(program.machine.bus.WriteLog().size(), 1u);
+
+    program.ToggleReadOnly();
+    program.TypeIntoCell(0x3C, "8");
+    EXPECT_EQ(program.machine.bus.WriteLog().size(), 1u);
+}
+
+TEST(BadInput, ASelectionCarryingItsOwnAddressFieldsStillRetargetsToTheSelectedDevice)
+{
+    ProgramDriver program(StandardMachine());
+    program.PressEdit();
+    BMessage forged(3);
+    forged.AddInt8(kBusField, 9);
+    forged.AddInt32(kDeviceField, 9);
+    program.DeviceWindow()->PostMessage(&forged);
+    kittest::DeliverPostedMessages();
+    EXPECT_STREQ(program.EditorTitle(), "bus 0     device 7     function 1");
+}
+
+TEST(BadInput, ClosingTheEditorWhileSelectionsAndWritesAreQueuedLosesNothingAndWritesNothing)
+{
+    ProgramDriver program(StandardMachine());
+    program.PressEdit();
+    program.ToggleReadOnly();
+    BWindow* device = program.DeviceWindow();
+    BMessenger editor(program.Editor());
+    BMessage write(kWriteRequest);
+    write.AddInt32(kOffsetField, 0x3C);
+    write.AddInt8(kDataField, 1);
+
+    device->PostMessage(3);
+    editor.SendMessage(B_QUIT_REQUESTED);
+    device->PostMessage(5);
+    editor.SendMessage(&write);
+    device->PostMessage(kEditRequest);
+    kittest::DeliverPostedMessages();
+
+    EXPECT_TRUE(program.machine.bus.WriteLog().empty());
+    EXPECT_FALSE(editor.IsValid());
+    ASSERT_EQ(program.EditorCount(), 1);
+    EXPECT_STREQ(program.EditorTitle(), "bus 0     device 7     function 3");
+    for (DataTextView* cell : CellsOf(program.Editor()))
+        ASSERT_FALSE(cell->IsEditable());
+}
