@@ -3,7 +3,9 @@
 #include "native/TextLine.h"
 #include "native/ViewState.h"
 
+#include <QApplication>
 #include <QFontMetrics>
+#include <QPalette>
 
 #include <algorithm>
 #include <climits>
@@ -90,7 +92,12 @@ void BTextView::GetText(int32 offset, int32 length, char* buffer) const
 void BTextView::MakeEditable(bool editable)
 {
     fState->editable = editable;
-    LineOf(this)->setReadOnly(!editable);
+    kit::TextLine* line = LineOf(this);
+    line->setReadOnly(!editable);
+    // A field that takes no typing sits on the window's colour, so a person sees the lock.
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Base, QApplication::palette().color(editable ? QPalette::Base : QPalette::Window));
+    line->setPalette(palette);
 }
 
 bool BTextView::IsEditable() const { return fState->editable; }

@@ -100,7 +100,11 @@ TEST_F(PersonFlowTest, ClosingTheDeviceWindowWithTheEditorOpenEndsTheProgram)
 
 TEST_F(PersonFlowTest, TheEditorBesideTheDeviceWindow)
 {
+    PickDevice(4);
     PressEdit();
-    EXPECT_GT(std::filesystem::file_size(kittest::SaveScreenshot(DeviceWindow(), "program-device-window")), 0u);
-    EXPECT_GT(std::filesystem::file_size(kittest::SaveScreenshot(Editor(), "program-editor")), 0u);
+    EXPECT_GT(std::filesystem::file_size(kittest::SaveScreenshot(Editor(), "program-editor-locked")), 0u);
+    ToggleReadOnly();
+    EXPECT_GT(std::filesystem::file_size(
+                  kittest::SaveScreenshot({DeviceWindow(), Editor()}, "program-both-windows")),
+              0u);
 }

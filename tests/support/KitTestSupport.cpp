@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 
@@ -162,15 +163,60 @@ void ChooseMenuItem(BMenuField* field, int32 index)
 
 void CloseWindow(BWindow* window) { WindowWidgetOf(window)->close(); }
 
-std::string SaveScreenshot(BWindow* window, const char* name)
+namespace {
+
+std::string ScreenshotPath(const char* name)
+{
+    QDir().mkpath(PCIZ_SCREENSHOT_DIR);
+    return std::string(PCIZ_SCREENSHOT_DIR) + "/" + name + ".png";
+}
+
+void Save(const QPixmap& picture, const std::string& path)
+{
+    if (!picture.save(QString::fromStdString(path)))
+        throw std::runtime_error("could not write " + path);
+}
+
+QPixmap Grab(BWindow* window)
 {
     QWidget* widget = WindowWidgetOf(window);
     widget->show();
     QCoreApplication::processEvents();
-    QDir().mkpath(PCIZ_SCREENSHOT_DIR);
-    std::string path = std::string(PCIZ_SCREENSHOT_DIR) + "/" + name + ".png";
-    if (!widget->grab().save(QString::fromStdString(path)))
-        throw std::runtime_error("could not write " + path);
+    return widget->grab();
+}
+
+constexpr int kTitleBarHeight = 20;
+
+} // namespace
+
+std::string SaveScreenshot(BWindow* window, const char* name)
+{
+    std::string path = ScreenshotPath(name);
+    Save(Grab(window), path);
+    return path;
+}
+
+std::string SaveScreenshot(const std::vector<BWindow*>& windows, const char* name)
+{
+    QRect area;
+    for (BWindow* window : windows)
+        area |= WindowWidgetOf(window)->geometry().adjusted(0, -kTitleBarHeight, 0, 0);
+    area.adjust(-10, -10, 10, 10);
+    QPixmap desktop(area.size());
+    desktop.fill(QColor(80, 100, 130));
+    QPainter painter(&desktop);
+    for (BWindow* window : windows) {
+        QRect frame = WindowWidgetOf(window)->geometry().translated(-area.topLeft());
+        QRect titleBar(frame.left(), frame.top() - kTitleBarHeight, frame.width(), kTitleBarHeight);
+        painter.fillRect(titleBar, QColor(250, 220, 80));
+        painter.setPen(Qt::black);
+        painter.drawText(titleBar.adjusted(6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                         QString::fromUtf8(window->Title()));
+        painter.drawPixmap(frame.topLeft(), Grab(window));
+    }
+    painter.end();
+    std::string path = ScreenshotPath(name);
+    Save(desktop, path);
     return path;
 }
 

@@ -54,6 +54,10 @@ void CloseWindow(BWindow* window);
 // Shows the window if needed and writes a PNG of it under the build folder; returns its path.
 std::string SaveScreenshot(BWindow* window, const char* name);
 
+// One PNG of several windows where they stand on the screen, each under a plain title bar,
+// later windows over earlier ones; returns its path.
+std::string SaveScreenshot(const std::vector<BWindow*>& windows, const char* name);
+
 // Whether a window is shown on the screen, as Qt sees it.
 bool IsShown(const BWindow* window);
 
