@@ -40,6 +40,9 @@ private:
     void AddHeaderRow(int row, float& y);
     void AddBridgeRow(int row, float& y);
     PciStringView* AddNameView(BRect frame, const char* name);
+    void AddRowViews(BRect labelFrame, BRect valueFrame, const char* labelName,
+                     const char* labelText, const char* valueName, PciStringView*& label,
+                     PciStringView*& value);
 
     // Display
     const pci_info& Record(uint32 index) const;

@@ -8,6 +8,10 @@
 
 namespace {
 
+struct Edges {
+    float labelLeft, labelRight, valueLeft, valueRight;
+};
+
 // Every row is one line of views 10 units high, 12 units apart; the first line of the window
 // starts 40 units down.
 constexpr float kLineHeight = 12;
@@ -17,10 +21,6 @@ constexpr float kRowBottom = 50;
 constexpr float kHeaderRowsY = 110;
 
 const rgb_color kNameColor = {25, 25, 150, 255};
-
-struct Edges {
-    float labelLeft, labelRight, valueLeft, valueRight;
-};
 
 bool ContinuesLine(int row, std::initializer_list<int> rows)
 {
@@ -68,6 +68,10 @@ void StartRow(float& y, bool continuesLine, bool gapAbove)
 
 BRect Span(float left, float right, float y) { return BRect(left, y + kRowTop, right, y + kRowBottom); }
 
+BRect LabelSpan(const Edges& edges, float y) { return Span(edges.labelLeft, edges.labelRight, y); }
+
+BRect ValueSpan(const Edges& edges, float y) { return Span(edges.valueLeft, edges.valueRight, y); }
+
 } // namespace
 
 void PciWindow::AddRows()
@@ -95,19 +99,15 @@ void PciWindow::AddCommonRow(int row, float& y)
 {
     StartRow(y, CommonRowContinuesLine(row), row == 7 || row == 9);
     const char* name = kRowLabels[row];
-    Edges edges = CommonRowEdges(row);
-    auto* label = new PciStringView(Span(edges.labelLeft, edges.labelRight, y), name, name);
     if (row == 0)
         fVendorName = AddNameView(Span(118, 350, y), name);
     else if (row == 7)
         fSubclassName = AddNameView(Span(105, 300, y), name);
     else if (row == 8)
         fClassName = AddNameView(Span(105, 300, y), name);
-    auto* value = new PciStringView(Span(edges.valueLeft, edges.valueRight, y), name, "");
-    AddChild(label);
-    AddChild(value);
-    fRowLabels[row] = label;
-    fRowValues[row] = value;
+    Edges edges = CommonRowEdges(row);
+    AddRowViews(LabelSpan(edges, y), ValueSpan(edges, y), name, name, name, fRowLabels[row],
+                fRowValues[row]);
     y += kLineHeight;
 }
 
@@ -118,22 +118,27 @@ void PciWindow::AddHeaderRow(int row, float& y)
     if (row == 15)
         fSubsystemVendorName = AddNameView(Span(130, 350, y), name);
     Edges edges = HeaderRowEdges(row);
-    auto* label = new PciStringView(Span(edges.labelLeft, edges.labelRight, y), name, name);
-    auto* value = new PciStringView(Span(edges.valueLeft, edges.valueRight, y), name, "");
-    AddChild(label);
-    AddChild(value);
-    fRowLabels[row] = label;
-    fRowValues[row] = value;
+    AddRowViews(LabelSpan(edges, y), ValueSpan(edges, y), name, name, name, fRowLabels[row],
+                fRowValues[row]);
     y += kLineHeight;
 }
 
 void PciWindow::AddBridgeRow(int row, float& y)
 {
     StartRow(y, BridgeRowContinuesLine(row), false);
+    // Bridge labels get their texts only when the bridge rows are shown.
     Edges edges = BridgeRowEdges(row);
-    fBridgeLabels[row] = new PciStringView(Span(edges.labelLeft, edges.labelRight, y), kBridgeLabels[row], "");
-    AddChild(fBridgeLabels[row]);
-    fBridgeValues[row] = new PciStringView(Span(edges.valueLeft, edges.valueRight, y), "", "");
-    AddChild(fBridgeValues[row]);
+    AddRowViews(LabelSpan(edges, y), ValueSpan(edges, y), kBridgeLabels[row], "", "",
+                fBridgeLabels[row], fBridgeValues[row]);
     y += kLineHeight;
+}
+
+void PciWindow::AddRowViews(BRect labelFrame, BRect valueFrame, const char* labelName,
+                            const char* labelText, const char* valueName, PciStringView*& label,
+                            PciStringView*& value)
+{
+    label = new PciStringView(labelFrame, labelName, labelText);
+    value = new PciStringView(valueFrame, valueName, "");
+    AddChild(label);
+    AddChild(value);
 }
