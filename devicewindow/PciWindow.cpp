@@ -66,6 +66,8 @@ void PciWindow::TakeDeviceSnapshot(BMenu* menu)
 
 bool PciWindow::QuitRequested()
 {
-    be_app->PostMessage(B_QUIT_REQUESTED);
+    // Closing this window ends the program.
+    if (be_app != nullptr)
+        be_app->PostMessage(B_QUIT_REQUESTED);
     return true;
 }

@@ -149,8 +149,10 @@ void BTextView::HandleEditingKey(uchar key)
     bool canMove = fState->editable || fState->selectable;
     switch (key) {
     case B_BACKSPACE:
-        if (fState->editable)
-            line->hasSelectedText() ? line->del() : line->backspace();
+        if (fState->editable && line->hasSelectedText())
+            line->del();
+        else if (fState->editable)
+            line->backspace();
         break;
     case B_DELETE:
         if (fState->editable)
