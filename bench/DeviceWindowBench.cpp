@@ -1,0 +1,106 @@
+// ShowDevice on the device window of a simulated machine, for two ordinary (type 0) records
+// shown in turn, two bridge (type 1) records in turn, and an ordinary and a bridge record in
+// turn, which switches the rows each time. Beside each, in the same iterations, a full repaint
+// of the window: what the person waits for anyway once the texts have changed.
+
+#include "Stopwatch.h"
+#include "TimeCounter.h"
+
+#include <InstalledMachine.h>
+#include <KitTestSupport.h>
+#include <PCI.h>
+#include <PciWindow.h>
+#include <SimulatedMachines.h>
+#include <native/WindowState.h>
+
+#include <QCoreApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace {
+
+constexpr benchmark::TimeUnit kUnit = benchmark::kMicrosecond;
+const PciAddress kAgpBridge{0, 0x01, 0};
+const PciAddress kVga{1, 0x00, 0};
+const PciAddress kNetworkCard{0, 0x0B, 0};
+const PciAddress kHubBridge{0, 0x1E, 0};
+
+// The standard machine and a second PCI-to-PCI bridge, so that two bridge records can take
+// turns: a view given the text it already shows may skip the work.
+std::vector<SimulatedFunction> MachineWithTwoBridges()
+{
+    std::vector<SimulatedFunction> functions = StandardMachine();
+    SimulatedFunction hub(kHubBridge, 0x8086, 0x244E, 0x060401, 0xC1, config::kBridgeLayout);
+    hub.Write(config::kPrimaryBus, 4, 0x20040200);
+    hub.Write(config::kIoBase, 2, 0xB0A0);
+    hub.Write(config::kMemoryBase, 4, 0xFEAFFE00);
+    hub.Write(config::kBridgeControl, 2, 0x0006);
+    functions.push_back(hub);
+    return functions;
+}
+
+// The device-table index of the function at address, as the window enumerates.
+std::optional<uint32> IndexOf(PciAddress address)
+{
+    pci_info info{};
+    for (int32 index = 0; get_nth_pci_info(index, &info) == B_OK; ++index) {
+        if (PciAddress{info.bus, info.device, info.function} == address)
+            return uint32(index);
+    }
+    return std::nullopt;
+}
+
+void MeasureShowDevice(benchmark::State& state, PciAddress first, PciAddress second)
+{
+    InstalledMachine machine(MachineWithTwoBridges());
+    const std::optional<uint32> firstIndex = IndexOf(first);
+    const std::optional<uint32> secondIndex = IndexOf(second);
+    if (!firstIndex || !secondIndex) {
+        state.SkipWithError("a function is missing from the machine");
+        return;
+    }
+    const std::array<uint32, 2> indices{*firstIndex, *secondIndex};
+    auto* window = new PciWindow(BRect(100, 80, 400, 360));
+    window->Show();
+    kittest::DeliverPostedMessages();
+    QWidget* widget = kit::WindowState::Of(window).widget;
+    Stopwatch repaint;
+    int64_t round = 0;
+    for (auto _ : state) {
+        const uint32 index = indices[size_t(round++ % 2)];
+        state.SetIterationTime(Stopwatch().Time([&] { window->ShowDevice(index); }));
+        repaint.Time([&] { widget->repaint(); });
+        QCoreApplication::processEvents();
+    }
+    SetTimeCounter(state, "repaint", repaint.Mean(), kUnit);
+    window->Quit();
+    kittest::DeliverPostedMessages();
+}
+
+void BM_ShowDeviceType0(benchmark::State& state)
+{
+    MeasureShowDevice(state, kVga, kNetworkCard);
+}
+
+void BM_ShowDeviceType1(benchmark::State& state)
+{
+    MeasureShowDevice(state, kAgpBridge, kHubBridge);
+}
+
+void BM_ShowDeviceSwitchingRows(benchmark::State& state)
+{
+    MeasureShowDevice(state, kNetworkCard, kAgpBridge);
+}
+
+}  // namespace
+
+// A thousand or so calls are plenty; the repaint beside each costs fifty times the call.
+constexpr double kMinTime = 0.01;
+
+BENCHMARK(BM_ShowDeviceType0)->UseManualTime()->Unit(kUnit)->MinTime(kMinTime);
+BENCHMARK(BM_ShowDeviceType1)->UseManualTime()->Unit(kUnit)->MinTime(kMinTime);
+BENCHMARK(BM_ShowDeviceSwitchingRows)->UseManualTime()->Unit(kUnit)->MinTime(kMinTime);

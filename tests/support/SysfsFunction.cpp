@@ -1,0 +1,57 @@
+#include "SysfsFunction.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <tuple>
+
+namespace fs = std::filesystem;
+
+std::vector<SysfsFunction> ListSysfsFunctions()
+{
+    std::vector<SysfsFunction> all;
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator("/sys/bus/pci/devices", error)) {
+        unsigned domain, bus, device, function;
+        if (std::sscanf(entry.path().filename().c_str(), "%x:%x:%x.%x", &domain, &bus, &device,
+                &function) == 4)
+            all.push_back({domain, {uint8_t(bus), uint8_t(device), uint8_t(function)},
+                entry.path()});
+    }
+    std::ranges::sort(
+        all, {}, [](const SysfsFunction& f) { return std::tie(f.domain, f.address); });
+    std::vector<SysfsFunction> listed;
+    std::set<PciAddress> seen;
+    std::ranges::copy_if(all, std::back_inserter(listed),
+        [&](const SysfsFunction& f) { return seen.insert(f.address).second; });
+    return listed;
+}
+
+std::vector<uint8_t> ReadConfigFile(const SysfsFunction& function)
+{
+    std::ifstream file(function.directory / "config", std::ios::binary);
+    std::vector<uint8_t> bytes(256);
+    file.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
+    bytes.resize(size_t(file.gcount()));
+    return bytes;
+}
+
+std::vector<SysfsResource> ReadResources(const SysfsFunction& function)
+{
+    std::ifstream file(function.directory / "resource");
+    std::vector<SysfsResource> resources;
+    SysfsResource resource;
+    while (file >> std::hex >> resource.start >> resource.end >> resource.flags)
+        resources.push_back(resource);
+    return resources;
+}
+
+unsigned ReadIrq(const SysfsFunction& function)
+{
+    std::ifstream file(function.directory / "irq");
+    unsigned irq = 0;
+    file >> irq;
+    return irq;
+}
