@@ -72,9 +72,14 @@ void EditWindow::Reload(uint8 bus, uint8 device, uint8 function)
     std::snprintf(text, sizeof(text), "bus %X     device %X     function %X", unsigned(bus),
                   unsigned(device), unsigned(function));
     fTitle->SetText(text);
-    // One byte per read, never wider: a wide read of some registers has side effects.
+    // One byte per read, never wider: a wide read of some registers has side effects. All
+    // reads come first: where each read traps to a hypervisor, cells updated in between run on
+    // cold caches and cost several times more.
+    uint32 bytes[kCells];
+    for (int offset = 0; offset < kCells; ++offset)
+        bytes[offset] = read_pci_config(bus, device, function, offset, 1);
     for (int offset = 0; offset < kCells; ++offset) {
-        std::snprintf(text, sizeof(text), "%X", read_pci_config(bus, device, function, offset, 1));
+        std::snprintf(text, sizeof(text), "%X", bytes[offset]);
         fCells[offset]->SetText(text);
     }
 }
@@ -123,6 +128,9 @@ void EditWindow::ToggleReadOnly()
 
 void EditWindow::WriteByte(const BMessage* message)
 {
+    // The lock holds whoever posted the request, not only for the cells a person types into.
+    if (fReadOnly == 1)
+        return;
     int8 data = 0;
     int32 offset = 0;
     // Without both fields, or for an offset outside the space, nothing is written.
