@@ -8,6 +8,7 @@
 #include <QPalette>
 
 #include <algorithm>
+#include <bitset>
 #include <climits>
 #include <cstring>
 #include <set>
@@ -29,7 +30,24 @@ int32 Utf8Length(const QString& text) { return static_cast<int32>(text.toUtf8().
 
 struct BTextView::State {
     BRect textRect;
-    std::set<uint32> disallowed;
+    // Filters mostly name ASCII: those live in a bitset, so a field that disallows every
+    // character below 127 costs no allocation; the rest of Unicode in a set.
+    std::bitset<128> disallowedAscii;
+    std::set<uint32> disallowedOthers;
+
+    bool IsDisallowed(uint32 c) const
+    {
+        return c < disallowedAscii.size() ? disallowedAscii[c] : disallowedOthers.count(c) != 0;
+    }
+    void SetDisallowed(uint32 c, bool disallowed)
+    {
+        if (c < disallowedAscii.size())
+            disallowedAscii[c] = disallowed;
+        else if (disallowed)
+            disallowedOthers.insert(c);
+        else
+            disallowedOthers.erase(c);
+    }
     int32 maxBytes = INT32_MAX;
     bool editable = true;
     bool selectable = true;
@@ -118,9 +136,9 @@ void BTextView::SetWordWrap(bool wrap) { fState->wordWrap = wrap; }
 
 bool BTextView::DoesWordWrap() const { return fState->wordWrap; }
 
-void BTextView::AllowChar(uint32 character) { fState->disallowed.erase(character); }
+void BTextView::AllowChar(uint32 character) { fState->SetDisallowed(character, false); }
 
-void BTextView::DisallowChar(uint32 character) { fState->disallowed.insert(character); }
+void BTextView::DisallowChar(uint32 character) { fState->SetDisallowed(character, true); }
 
 void BTextView::MakeResizable(bool resize, BView*)
 {
@@ -189,8 +207,11 @@ void BTextView::InsertTyped(const char* bytes, int32 numBytes)
     if (!fState->editable)
         return;
     QString typed = QString::fromUtf8(bytes, numBytes);
+    // Bytes that are not UTF-8 would come in as U+FFFD, past the filter and the byte limit.
+    if (typed.toUtf8() != QByteArray(bytes, numBytes))
+        return;
     for (char32_t c : typed.toUcs4())
-        if (fState->disallowed.count(c) != 0)
+        if (fState->IsDisallowed(c))
             return;
     kit::TextLine* line = LineOf(this);
     int32 kept = Utf8Length(line->text()) - Utf8Length(line->selectedText());

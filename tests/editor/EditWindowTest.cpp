@@ -126,6 +126,7 @@ TEST_F(EditWindowTest, TheReadOnlyToggleLocksAndUnlocksEveryCell)
 
 TEST_F(EditWindowTest, AWriteRequestWritesOneByteAndReadsTheGridBack)
 {
+    Post(BMessage(kReadOnlyToggle));
     Post(WriteRequest(0x3C, 0x0B));
     std::vector<ConfigWrite> expected{{kNic, 0x3C, 1, 0x0B}};
     EXPECT_EQ(machine.bus.WriteLog(), expected);
@@ -140,6 +141,7 @@ TEST_F(EditWindowTest, AWriteRequestWritesOneByteAndReadsTheGridBack)
 
 TEST_F(EditWindowTest, MalformedWriteRequestsWriteNothing)
 {
+    Post(BMessage(kReadOnlyToggle));
     BMessage noData(kWriteRequest);
     noData.AddInt32(kOffsetField, 0x3C);
     BMessage noOffset(kWriteRequest);

@@ -190,3 +190,14 @@ TEST_F(TextViewTest, AClickThatGivesTheFocusSelectsTheTextSoTypingReplacesIt)
     kittest::Type(window, "x");
     EXPECT_STREQ(view->Text(), "x3c");
 }
+
+TEST_F(TextViewTest, TheFilterCoversCharactersBeyondAscii)
+{
+    view->DisallowChar(0xE9);     // é
+    view->DisallowChar(0x20AC);   // €
+    kittest::TypeInto(view, "\xC3\xA9\xE2\x82\xAC" "a");
+    EXPECT_STREQ(view->Text(), "a");
+    view->AllowChar(0x20AC);
+    kittest::TypeInto(view, "\xE2\x82\xAC");
+    EXPECT_STREQ(view->Text(), "a\xE2\x82\xAC");
+}

@@ -1,0 +1,16 @@
+#ifndef PCIZ_FUZZ_FUZZ_CHECK_H
+#define PCIZ_FUZZ_FUZZ_CHECK_H
+
+#include <cstdio>
+#include <cstdlib>
+
+// A broken invariant ends the run the way a crash does, so libFuzzer keeps the input.
+inline void Require(bool holds, const char* invariant)
+{
+    if (holds)
+        return;
+    std::fprintf(stderr, "invariant broken: %s\n", invariant);
+    std::abort();
+}
+
+#endif

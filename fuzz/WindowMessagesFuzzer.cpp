@@ -1,0 +1,190 @@
+// Arbitrary messages, most of them close to the real ones, posted one at a time to the device
+// window and the editor of the program on a small simulated machine. Whatever arrives, nothing
+// crashes, every write is one byte inside the configuration space, and a locked editor writes
+// nothing.
+
+#include "FuzzCheck.h"
+#include "InstalledMachine.h"
+#include "KitTestSupport.h"
+
+#include <AppDefs.h>
+#include <Message.h>
+#include <Messenger.h>
+#include <PciApp.h>
+#include <SimulatedMachines.h>
+#include <WindowMessages.h>
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace {
+
+// Enough to open, unlock, retarget and close within one input while staying fast.
+constexpr int kMaxMessages = 24;
+constexpr const char kEditorTitle[] = "Edit PCI Config";
+
+constexpr uint32 kRealCodes[] = {kWriteRequest, kReadOnlyToggle, kEditorAddress, kEditRequest,
+                                 B_QUIT_REQUESTED};
+constexpr const char* kRealNames[] = {kOffsetField, kDataField, kBusField, kDeviceField,
+                                      kFunctionField};
+
+// A host bridge, a PCI-to-PCI bridge, the card behind it and a multi-function ISA bridge.
+std::vector<SimulatedFunction> FewFunctions()
+{
+    std::vector<SimulatedFunction> functions = StandardMachine();
+    functions.erase(functions.begin() + 4, functions.end());
+    return functions;
+}
+
+uint32 PickCode(FuzzedDataProvider& input)
+{
+    switch (input.ConsumeIntegralInRange(0, 3)) {
+    case 0:
+    case 1:
+        return input.PickValueInArray(kRealCodes);
+    case 2:
+        // Device selections are the small indices.
+        return input.ConsumeIntegralInRange<uint32>(0, 7);
+    default:
+        return input.ConsumeIntegral<uint32>();
+    }
+}
+
+std::string PickName(FuzzedDataProvider& input)
+{
+    if (input.ConsumeIntegralInRange(0, 3) != 0)
+        return input.PickValueInArray(kRealNames);
+    return input.ConsumeRandomLengthString(8);
+}
+
+void AddField(FuzzedDataProvider& input, BMessage& message)
+{
+    const std::string name = PickName(input);
+    switch (input.ConsumeIntegralInRange(0, 5)) {
+    case 0:
+        message.AddInt8(name.c_str(), input.ConsumeIntegral<int8>());
+        break;
+    case 1:
+        message.AddInt16(name.c_str(), input.ConsumeIntegral<int16>());
+        break;
+    case 2:
+        message.AddInt32(name.c_str(), input.ConsumeIntegral<int32>());
+        break;
+    case 3:
+        message.AddInt64(name.c_str(), input.ConsumeIntegral<int64>());
+        break;
+    case 4:
+        message.AddString(name.c_str(), input.ConsumeRandomLengthString(8).c_str());
+        break;
+    default:
+        message.AddBool(name.c_str(), input.ConsumeBool());
+        break;
+    }
+}
+
+BMessage NextMessage(FuzzedDataProvider& input)
+{
+    BMessage message(PickCode(input));
+    const int fields = input.ConsumeIntegralInRange(0, 4);
+    for (int i = 0; i < fields; ++i)
+        AddField(input, message);
+    return message;
+}
+
+BWindow* FindEditor(const PciApp& app)
+{
+    for (int32 i = 0; i < app.CountWindows(); ++i)
+        if (std::strcmp(app.WindowAt(i)->Title(), kEditorTitle) == 0)
+            return app.WindowAt(i);
+    return nullptr;
+}
+
+void CheckWrites(const SimulatedBus& bus, size_t writesBefore, bool editorLocked)
+{
+    const std::vector<ConfigWrite> log = bus.WriteLog();
+    Require(!editorLocked || log.size() == writesBefore, "a locked editor writes nothing");
+    for (size_t i = writesBefore; i < log.size(); ++i)
+        Require(log[i].offset >= 0 && log[i].offset <= 255 && log[i].size == 1
+                    && log[i].value <= 255,
+                "every write is one byte inside the configuration space");
+}
+
+// The program lives from one input to the next: building the editor's 256 cells costs more
+// than most inputs. Each input finds it in the same state: the first function selected and an
+// editor open on it, locked.
+class Program {
+public:
+    void Reset()
+    {
+        if (fApp == nullptr || fApp->IsQuitting()) {
+            fApp.reset();
+            fApp = std::make_unique<PciApp>();
+            fDeviceWindow = BMessenger(fApp->WindowAt(0));
+        }
+        fDeviceWindow.SendMessage(0u);
+        if (!fEditor.IsValid())
+            fDeviceWindow.SendMessage(kEditRequest);
+        else if (!fEditorLocked)
+            fEditor.SendMessage(kReadOnlyToggle);
+        kittest::DeliverPostedMessages();
+        fEditorLocked = true;
+        FollowNewEditor();
+    }
+
+    // Posts one message and delivers it, and what handling it posts, before the next: so the
+    // editor's lock is known at every write.
+    void Deliver(FuzzedDataProvider& input, const SimulatedBus& bus)
+    {
+        const bool toEditor = input.ConsumeBool();
+        const BMessage message = NextMessage(input);
+        const size_t writesBefore = bus.WriteLog().size();
+        const status_t posted = (toEditor ? fEditor : fDeviceWindow).SendMessage(&message);
+        kittest::DeliverPostedMessages();
+        CheckWrites(bus, writesBefore, fEditorLocked);
+        if (toEditor && posted == B_OK && message.what == kReadOnlyToggle)
+            fEditorLocked = !fEditorLocked;
+        FollowNewEditor();
+    }
+
+private:
+    // "Edit" after the editor closed opens a new one, locked as every new editor is.
+    void FollowNewEditor()
+    {
+        if (fEditor.IsValid() || fApp->IsQuitting())
+            return;
+        fEditor = BMessenger(FindEditor(*fApp));
+        fEditorLocked = true;
+    }
+
+    std::unique_ptr<PciApp> fApp;
+    BMessenger fDeviceWindow;
+    BMessenger fEditor;
+    bool fEditorLocked = true;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    kittest::StartKit();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    // Never destroyed: at exit the kit's own statics may already be gone.
+    static auto* program = new Program;
+    // Every input starts from the same machine; the program's device list is the same.
+    InstalledMachine machine(FewFunctions());
+    program->Reset();
+    FuzzedDataProvider input(data, size);
+    for (int i = 0; i < kMaxMessages && input.remaining_bytes() > 0; ++i)
+        program->Deliver(input, machine.bus);
+    return 0;
+}
