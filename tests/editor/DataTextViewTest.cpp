@@ -1,3 +1,4 @@
+#include "CellWindow.h"
 #include "KitTestSupport.h"
 
 #include <DataTextView.h>
@@ -9,23 +10,6 @@
 #include <vector>
 
 namespace {
-
-// Holds one cell, as the editor does, and keeps the write requests the cell posts.
-class CellWindow : public BWindow {
-public:
-    CellWindow() : BWindow(BRect(300, 300, 400, 340), "cell", B_TITLED_WINDOW, B_NOT_RESIZABLE)
-    {
-        BFont font(be_fixed_font);
-        font.SetSize(10);
-        cell = new DataTextView(BRect(35, 30, 53, 42), "data", BRect(0, 0, 100, 50), &font, 60,
-                                this);
-        AddChild(cell);
-    }
-    void MessageReceived(BMessage* message) override { requests.push_back(*message); }
-
-    DataTextView* cell;
-    std::vector<BMessage> requests;
-};
 
 class DataTextViewTest : public testing::Test {
 protected:
@@ -82,7 +66,7 @@ TEST_F(DataTextViewTest, EnterPostsTheTypedByteForTheCellsOffset)
     EXPECT_EQ(request.what, kWriteRequest);
     int32 offset = -1;
     EXPECT_EQ(request.FindInt32(kOffsetField, &offset), B_OK);
-    EXPECT_EQ(offset, 60);
+    EXPECT_EQ(offset, CellWindow::kOffset);
 }
 
 TEST_F(DataTextViewTest, EachRequestCarriesExactlyOneByteTheOneJustTyped)

@@ -1,5 +1,5 @@
-#ifndef PCIZ_TESTS_HARDENING_CELL_WINDOW_H
-#define PCIZ_TESTS_HARDENING_CELL_WINDOW_H
+#ifndef PCIZ_TESTS_CELL_WINDOW_H
+#define PCIZ_TESTS_CELL_WINDOW_H
 
 // One editor cell in a window of its own, built as the editor builds its cells; the window
 // keeps the write requests the cell posts.
