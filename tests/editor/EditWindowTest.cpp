@@ -4,7 +4,6 @@
 
 #include <Control.h>
 #include <EditWindow.h>
-#include <EditorOpenFlag.h>
 #include <Message.h>
 #include <SimulatedMachines.h>
 #include <SpaceStringView.h>
@@ -187,11 +186,4 @@ TEST_F(EditWindowTest, AnAddressMessageLackingAFieldAndOtherCodesChangeNothing)
     ExpectGridShows(kNic);
     EXPECT_TRUE(AllCellsUnlocked(false));
     EXPECT_TRUE(machine.bus.WriteLog().empty());
-}
-
-TEST_F(EditWindowTest, ClosingClearsTheEditorOpenFlag)
-{
-    gEditorOpen = 1;
-    EXPECT_TRUE(editor->QuitRequested());
-    EXPECT_EQ(gEditorOpen, 0);
 }

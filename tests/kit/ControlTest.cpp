@@ -118,16 +118,6 @@ TEST_F(ControlTest, ChoosingARadioItemPostsItsCodeMarksItAndRenamesTheField)
     EXPECT_STREQ(window->field->MenuLabel(), "1");
 }
 
-TEST_F(ControlTest, WithoutRadioModeNothingIsMarkedAndTheFieldKeepsTheMenuName)
-{
-    window->menu->SetRadioMode(false);
-    kittest::ChooseMenuItem(window->field, 2);
-    kittest::DeliverPostedMessages();
-    ASSERT_EQ(window->received.size(), 1u);
-    EXPECT_EQ(window->menu->FindMarked(), nullptr);
-    EXPECT_STREQ(window->field->MenuLabel(), "0");
-}
-
 TEST_F(ControlTest, OneOfEachControlLooksRight)
 {
     std::string path = kittest::SaveScreenshot(window, "kit-controls");
