@@ -105,7 +105,6 @@ void CheckCell(FuzzedDataProvider& input)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     kittest::StartKit();
     return 0;
 }

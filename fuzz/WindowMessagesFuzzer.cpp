@@ -18,7 +18,6 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <string>
 
@@ -96,14 +95,6 @@ BMessage NextMessage(FuzzedDataProvider& input)
     return message;
 }
 
-BWindow* FindEditor(const PciApp& app)
-{
-    for (int32 i = 0; i < app.CountWindows(); ++i)
-        if (std::strcmp(app.WindowAt(i)->Title(), kEditorTitle) == 0)
-            return app.WindowAt(i);
-    return nullptr;
-}
-
 void CheckWrites(const SimulatedBus& bus, size_t writesBefore, bool editorLocked)
 {
     const std::vector<ConfigWrite> log = bus.WriteLog();
@@ -157,7 +148,8 @@ private:
     {
         if (fEditor.IsValid() || fApp->IsQuitting())
             return;
-        fEditor = BMessenger(FindEditor(*fApp));
+        std::vector<BWindow*> editors = kittest::WindowsTitled(kEditorTitle);
+        fEditor = BMessenger(editors.empty() ? nullptr : editors.front());
         fEditorLocked = true;
     }
 
@@ -171,7 +163,6 @@ private:
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     kittest::StartKit();
     return 0;
 }

@@ -99,7 +99,8 @@ void BTextView::GetText(int32 offset, int32 length, char* buffer) const
 {
     if (buffer == nullptr)
         return;
-    const std::string text = Text();
+    Text();
+    const std::string& text = fState->text;
     int32 size = static_cast<int32>(text.size());
     int32 start = std::clamp(offset, 0, size);
     int32 count = std::clamp(length, 0, size - start);

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace {
 
 bool GridShowsOnly(const BWindow* editor, const char* text)

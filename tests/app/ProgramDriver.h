@@ -13,7 +13,6 @@
 #include <PciApp.h>
 #include <StringView.h>
 
-#include <cstring>
 
 class ProgramDriver {
 public:
@@ -28,22 +27,14 @@ public:
         }
     }
 
-    BWindow* FindWindow(const char* title) const
+    static BWindow* FindWindow(const char* title)
     {
-        for (int32 i = 0; i < app.CountWindows(); ++i)
-            if (std::strcmp(app.WindowAt(i)->Title(), title) == 0)
-                return app.WindowAt(i);
-        return nullptr;
+        std::vector<BWindow*> windows = kittest::WindowsTitled(title);
+        return windows.empty() ? nullptr : windows.front();
     }
     BWindow* DeviceWindow() const { return FindWindow("Pci Zorvane"); }
     BWindow* Editor() const { return FindWindow("Edit PCI Config"); }
-    int EditorCount() const
-    {
-        int count = 0;
-        for (int32 i = 0; i < app.CountWindows(); ++i)
-            count += std::strcmp(app.WindowAt(i)->Title(), "Edit PCI Config") == 0;
-        return count;
-    }
+    int EditorCount() const { return static_cast<int>(kittest::WindowsTitled("Edit PCI Config").size()); }
     const char* EditorTitle() const { return kittest::FindView<BStringView>(Editor(), "title")->Text(); }
     BMenuField* DeviceMenu() const { return kittest::FindView<BMenuField>(DeviceWindow(), "devicemenu"); }
 

@@ -6,6 +6,7 @@
 #include <native/ViewState.h>
 #include <native/WindowState.h>
 
+#include <Application.h>
 #include <MenuField.h>
 #include <View.h>
 
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <cstdlib>
 #include <stdexcept>
 
 namespace kittest {
@@ -88,6 +90,8 @@ void QuietOffscreenNotices(QtMsgType type, const QMessageLogContext& context, co
 
 void StartKit()
 {
+    // Test discovery and fuzzers run without CTest's environment: stay headless regardless.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     sStandardHandler = qInstallMessageHandler(QuietOffscreenNotices);
     kit::EnsureApplication();
     // No session clipboard offscreen: give pastes something to try to put in.
@@ -105,6 +109,15 @@ void DeliverPostedMessages()
             break;
     }
     kit::DestroyQuitLoopers();
+}
+
+std::vector<BWindow*> WindowsTitled(const char* title)
+{
+    std::vector<BWindow*> found;
+    for (int32 i = 0; be_app != nullptr && i < be_app->CountWindows(); ++i)
+        if (std::string(be_app->WindowAt(i)->Title()) == title)
+            found.push_back(be_app->WindowAt(i));
+    return found;
 }
 
 std::vector<BView*> FindViews(const BWindow* window, const char* name)

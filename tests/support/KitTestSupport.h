@@ -15,7 +15,8 @@ class BView;
 
 namespace kittest {
 
-// Starts the kit headless; the test main calls it once before any test runs.
+// Starts the kit headless (offscreen unless told otherwise); the test main and the fuzzers
+// call it once before anything else.
 void StartKit();
 
 // Delivers every posted message, and those that handling them posts, then destroys the
@@ -27,6 +28,9 @@ ViewType* FindView(const BWindow* window, const char* name)
 {
     return dynamic_cast<ViewType*>(window->FindView(name));
 }
+
+// The application's windows with that title, oldest first.
+std::vector<BWindow*> WindowsTitled(const char* title);
 
 // Every child of the window with that name, in the order they were added.
 std::vector<BView*> FindViews(const BWindow* window, const char* name);
