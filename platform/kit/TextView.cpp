@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPalette>
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -25,6 +27,23 @@ kit::TextLine* LineOf(const BView* view)
 constexpr int kTextPadding = 2 * 2 + 1;
 
 int32 Utf8Length(const QString& text) { return static_cast<int32>(text.toUtf8().size()); }
+
+// Measuring a text shapes it, and a grid of cells shows the same few texts in one font again
+// and again: each width is measured once. The bound only keeps an unusual program from
+// growing the table without end.
+int TextWidth(const QFont& font, const QString& text)
+{
+    constexpr qsizetype kMostRemembered = 4096;
+    static QHash<std::pair<QFont, QString>, int> widths;
+    const std::pair key(font, text);
+    if (const auto known = widths.constFind(key); known != widths.constEnd())
+        return *known;
+    if (widths.size() >= kMostRemembered)
+        widths.clear();
+    const int width = QFontMetrics(font).horizontalAdvance(text);
+    widths.insert(key, width);
+    return width;
+}
 
 } // namespace
 
@@ -83,7 +102,14 @@ void BTextView::Construct(BRect textRect, const rgb_color* color)
 
 void BTextView::SetText(const char* text)
 {
-    LineOf(this)->setText(QString::fromUtf8(text != nullptr ? text : ""));
+    kit::TextLine* line = LineOf(this);
+    const QUtf8StringView replacement(text != nullptr ? text : "");
+    // Qt would lay out, refit and repaint the same text again. Skipping that is safe only where
+    // setText would change nothing else: the caret already at the end, nothing selected.
+    if (line->cursorPosition() == line->text().size() && !line->hasSelectedText()
+        && QAnyStringView::equal(line->text(), replacement))
+        return;
+    line->setText(replacement.toString());
     FitToText();
 }
 
@@ -228,8 +254,8 @@ void BTextView::FitToText()
     if (!fState->resizable)
         return;
     kit::TextLine* line = LineOf(this);
-    QFontMetrics metrics(line->font());
+    const QFont& font = line->font();
     // An empty field keeps room for one character, so it can still be clicked.
-    int textWidth = std::max(metrics.horizontalAdvance(line->text()), metrics.horizontalAdvance('0'));
+    int textWidth = std::max(TextWidth(font, line->text()), QFontMetrics(font).horizontalAdvance('0'));
     ResizeTo(static_cast<float>(textWidth + kTextPadding - 1), Bounds().Height());
 }

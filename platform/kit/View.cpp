@@ -137,6 +137,9 @@ void BView::ResizeToPreferred()
 void BView::ResizeTo(float width, float height)
 {
     BRect& frame = fViewState->frame;
+    // Nothing to lay out or repaint when the size stays.
+    if (frame.Width() == width && frame.Height() == height)
+        return;
     frame.right = frame.left + width;
     frame.bottom = frame.top + height;
     fViewState->ApplyGeometry();
