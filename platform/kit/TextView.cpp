@@ -253,6 +253,7 @@ void BTextView::FitToText()
 {
     if (!fState->resizable)
         return;
+    kit::ViewState::Of(this).ApplyPending();
     kit::TextLine* line = LineOf(this);
     const QFont& font = line->font();
     // An empty field keeps room for one character, so it can still be clicked.

@@ -41,9 +41,31 @@ QWidget* ViewState::Widget()
 
 void ViewState::ApplyGeometry() { Widget()->setGeometry(ToQRect(frame)); }
 
-void ViewState::ApplyFont() { Widget()->setFont(ToQFont(font)); }
+void ViewState::ApplyFont()
+{
+    fontPending = window == nullptr;
+    if (!fontPending)
+        Widget()->setFont(ToQFont(font));
+}
 
 void ViewState::ApplyHighColor()
+{
+    highColorPending = window == nullptr;
+    if (!highColorPending)
+        SetWidgetHighColor();
+}
+
+void ViewState::ApplyPending()
+{
+    if (fontPending)
+        Widget()->setFont(ToQFont(font));
+    if (highColorPending)
+        SetWidgetHighColor();
+    fontPending = false;
+    highColorPending = false;
+}
+
+void ViewState::SetWidgetHighColor()
 {
     QColor color(highColor.red, highColor.green, highColor.blue, highColor.alpha);
     QPalette palette = Widget()->palette();
@@ -119,6 +141,7 @@ rgb_color BView::HighColor() const { return fViewState->highColor; }
 
 void BView::GetPreferredSize(float* width, float* height)
 {
+    fViewState->ApplyPending();
     QSize hint = fViewState->Widget()->sizeHint();
     if (width != nullptr)
         *width = static_cast<float>(hint.width() - 1);

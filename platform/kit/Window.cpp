@@ -71,6 +71,7 @@ void BWindow::AddChild(BView* view)
     kit::ViewState& viewState = kit::ViewState::Of(view);
     viewState.window = this;
     viewState.Widget()->setParent(fWindowState->widget);
+    viewState.ApplyPending();
     viewState.ApplyGeometry();
     viewState.Widget()->show();
     fWindowState->children.push_back(view);

@@ -22,8 +22,12 @@ struct ViewState {
     void SetWidget(QWidget* newWidget);
     QWidget* Widget();
     void ApplyGeometry();
+    // Font and colour reach the widget once the view is in a window, or is measured before:
+    // a constructor often sets the font more than once, and what a widget without a parent was
+    // given is resolved again when it gets one.
     void ApplyFont();
     void ApplyHighColor();
+    void ApplyPending();
 
     QPointer<QWidget> widget;
     BRect frame;
@@ -33,6 +37,11 @@ struct ViewState {
     BFont font;
     rgb_color highColor{0, 0, 0, 255};
     BWindow* window = nullptr;
+    bool fontPending = false;
+    bool highColorPending = false;
+
+private:
+    void SetWidgetHighColor();
 };
 
 // The pixel rectangle of an inclusive kit frame.
