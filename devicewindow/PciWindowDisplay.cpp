@@ -66,8 +66,10 @@ void PciWindow::ShowDevice(uint32 index)
     fVendorName->SetText("");
     fSubsystemVendorName->SetText("");
     ShowCommonRows(record);
-    // Every header type but 0 gets the bridge rows, multi-function (0x80) ones included.
-    if (record.header_type == 0)
+    // The layout bits choose the rows, as they chose how the record was decoded: a function of
+    // a multi-function device (0x80) is an ordinary one. The old rule took any header type but
+    // 0 for a bridge and showed such a function's fields under bridge labels.
+    if ((record.header_type & PCI_header_type_mask) == PCI_header_type_generic)
         ShowOrdinaryRows(record);
     else
         ShowBridgeRows(record);

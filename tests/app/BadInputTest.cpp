@@ -1,6 +1,7 @@
 // The program on machines of odd sizes, with failing devices and malformed or racing messages:
 // nothing crashes, nothing is written that a person did not confirm in an unlocked editor.
 
+#include "EditorRequests.h"
 #include "ProgramDriver.h"
 
 #include <AppDefs.h>
@@ -105,9 +106,7 @@ TEST(BadInput, ClosingTheEditorWhileSelectionsAndWritesAreQueuedLosesNothingAndW
     program.ToggleReadOnly();
     BWindow* device = program.DeviceWindow();
     BMessenger editor(program.Editor());
-    BMessage write(kWriteRequest);
-    write.AddInt32(kOffsetField, 0x3C);
-    write.AddInt8(kDataField, 1);
+    BMessage write = WriteRequest({0, 0, 0}, 0x3C, 1);
 
     device->PostMessage(3);
     editor.SendMessage(B_QUIT_REQUESTED);

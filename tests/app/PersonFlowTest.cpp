@@ -1,5 +1,6 @@
 // The program driven as a person drives it, on the simulated machine.
 
+#include "EditorRequests.h"
 #include "ProgramDriver.h"
 
 #include <EditorOpenFlag.h>
@@ -7,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 
 namespace {
@@ -55,15 +55,57 @@ TEST_F(PersonFlowTest, PickingAnotherDeviceRetargetsTheEditorAndKeepsItsLock)
     PickDevice(kIdeIndex);
     EXPECT_STREQ(EditorTitle(),
                  "bus 0     device 7     function 1");
-    char expectedText[4];
-    for (int offset = 0; offset < 256; ++offset) {
-        std::snprintf(expectedText, sizeof(expectedText), "%X",
-                      machine.bus.Read(kIde.bus, kIde.device, kIde.function, offset, 1));
-        ASSERT_EQ(CellText(Editor(), offset), expectedText) << offset;
-    }
+    for (int offset = 0; offset < 256; ++offset)
+        ASSERT_EQ(CellText(Editor(), offset), DeviceByte(kIde, offset)) << offset;
     TypeIntoCell(0x3C, "e");
     std::vector<ConfigWrite> expected{{kIde, 0x3C, 1, 0x0E}};
     EXPECT_EQ(machine.bus.WriteLog(), expected);
+}
+
+TEST_F(PersonFlowTest, TypingLeftWithoutEnterNeverStaysOnScreenNorReachesADevice)
+{
+    PressEdit();
+    ToggleReadOnly();
+    BWindow* editor = Editor();
+    std::vector<DataTextView*> cells = CellsOf(editor);
+    // Left by a click on another cell, by Tab, by Escape and by "Read Only" set again.
+    kittest::Click(cells[0x3C]);
+    kittest::Type(editor, "77");
+    kittest::Click(cells[0x3D]);
+    EXPECT_EQ(CellText(editor, 0x3C), DeviceByte(kHostBridge, 0x3C));
+    kittest::Type(editor, "55");
+    kittest::PressKey(editor, B_TAB);
+    EXPECT_EQ(CellText(editor, 0x3D), DeviceByte(kHostBridge, 0x3D));
+    kittest::Click(cells[0x3E]);
+    kittest::Type(editor, "66");
+    kittest::PressKey(editor, B_ESCAPE);
+    EXPECT_EQ(CellText(editor, 0x3E), DeviceByte(kHostBridge, 0x3E));
+    kittest::Click(cells[0x3F]);
+    kittest::Type(editor, "44");
+    editor->PostMessage(kReadOnlyToggle);
+    kittest::DeliverPostedMessages();
+    EXPECT_EQ(CellText(editor, 0x3F), DeviceByte(kHostBridge, 0x3F));
+
+    // Typing in a cell when another device is picked: the grid is the new device's, unfocused.
+    editor->PostMessage(kReadOnlyToggle);
+    kittest::DeliverPostedMessages();
+    kittest::Click(cells[0x3C]);
+    kittest::Type(editor, "33");
+    ASSERT_EQ(CellText(editor, 0x3C), "33");
+    PickDevice(kIdeIndex);
+    EXPECT_EQ(CellText(editor, 0x3C), DeviceByte(kIde, 0x3C));
+    EXPECT_EQ(editor->CurrentFocus(), nullptr);
+
+    // Enter handled after the editor was told to show another function: the byte typed for
+    // the IDE function goes to neither.
+    kittest::Click(cells[0x3C]);
+    kittest::Type(editor, "12");
+    BMessage retarget = AddressMessage(kHostBridge);
+    editor->PostMessage(&retarget);
+    kittest::PressKey(editor, B_ENTER);
+    kittest::DeliverPostedMessages();
+    EXPECT_TRUE(machine.bus.WriteLog().empty());
+    EXPECT_EQ(CellText(editor, 0x3C), DeviceByte(kHostBridge, 0x3C));
 }
 
 TEST_F(PersonFlowTest, EditOpensOneEditorAndAfterClosingAFreshLockedOneForTheDeviceNow)

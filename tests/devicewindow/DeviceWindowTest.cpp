@@ -171,29 +171,36 @@ TEST_F(DeviceWindowTest, ABridgeShowsTheBridgeRowsInAWindowSixtyTaller)
     EXPECT_EQ(window->Bounds().Height(), 340);
 }
 
-TEST_F(DeviceWindowTest, TheRowsSwitchOnlyWhenTheHeaderTypeChangesBetweenZeroAndNonZero)
+TEST_F(DeviceWindowTest, TheLayoutBitsChooseTheRowsAndOnlyAChangeOfRowsResizes)
 {
-    Open({NetworkCard(), CardBusBridge(1), Unnamed(0x80, 0x10DE, 0xFF, 1), NetworkCard(),
+    pci_info multiFunction = NetworkCard();
+    multiFunction.header_type = 0x80;
+    Open({NetworkCard(), CardBusBridge(1), CardBusBridge(0x81), multiFunction, NetworkCard(),
           CardBusBridge(2)});
     Choose(window, 1);
     EXPECT_EQ(window->Bounds().Height(), 340);
-    // A multi-function device (0x80) has a non-zero header type too: no second growth.
+    // A bridge that is one function of several (0x81) keeps the bridge rows: no second growth.
     Choose(window, 2);
     EXPECT_EQ(window->Bounds().Height(), 340);
     EXPECT_STREQ(views.bridgeLabels[0]->Text(), "Base Registers");
-    EXPECT_EQ(Value(12), "80");
+    EXPECT_EQ(Value(12), "81");
 
+    // An ordinary function of a multi-function device (0x80) shows its fields under their labels.
     Choose(window, 3);
     EXPECT_EQ(window->Bounds().Height(), 280);
     for (int row = kFirstHeaderRow; row < kRowCount; ++row)
         EXPECT_STREQ(views.labels[row]->Text(), kRowLabels[row]);
     EXPECT_STREQ(views.bridgeLabels[23]->Text(), "");
     EXPECT_EQ(BridgeValue(5), "");
+    EXPECT_EQ(Value(12), "80");
     EXPECT_EQ(Value(14), "8301");
+    EXPECT_EQ(Value(19), "FEBC0000 C000 0 0 0 FFFFFFFF");
+    EXPECT_EQ(Value(23), "B");
+    EXPECT_STREQ(views.subsystemVendorName->Text(), "Asustek");
 
-    Choose(window, 0);
-    EXPECT_EQ(window->Bounds().Height(), 280);
     Choose(window, 4);
+    EXPECT_EQ(window->Bounds().Height(), 280);
+    Choose(window, 5);
     EXPECT_EQ(window->Bounds().Height(), 340);
 }
 

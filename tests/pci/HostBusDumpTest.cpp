@@ -1,5 +1,6 @@
 #include "HostBus.h"
 #include "PCI.h"
+#include "PciMachine.h"
 #include "PciEnumeration.h"
 #include "PciBusSelection.h"
 
@@ -117,6 +118,10 @@ TEST_F(HostBusDump, ListsFunctionsInOrderAndReadsTheirBytes)
             uint32(infos[n].device_id) << 16 | infos[n].vendor_id);
     }
     EXPECT_EQ(read_pci_config(9, 9, 0, 0, 2), 0xFFFFu);
+    // A dump is never written, and the first function's dump holds all 256 bytes.
+    EXPECT_EQ(get_pci_config_reach(), PCI_REACH_READ_ONLY);
+    EnumerateDump(WriteDump("first-64.dump", {dumped[0]}));
+    EXPECT_EQ(get_pci_config_reach(), PCI_REACH_FIRST_64_BYTES);
     // libpci's addresses for the dump are the registers' own.
     EXPECT_THAT(std::to_array(infos[1].u.h0.base_registers),
         ElementsAre(0xFE000000, 0x1, 0xE000, 0, 0, 0));
