@@ -4,7 +4,7 @@
 #include <string>
 
 // A window's title, naming the machine when it is not this machine's own bus, so practice on
-// a simulated machine is never mistaken for the real one: "Pci Zorvane (simulated machine)".
+// a simulated machine is never mistaken for the real one: "Pci Zorvane (simulated)".
 // note, when given, says what else a person must know: "Edit PCI Config (read only: ...)".
 std::string WindowTitle(const char* title, const char* note = nullptr);
 

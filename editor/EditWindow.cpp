@@ -34,14 +34,15 @@ bool FindFunction(const BMessage* message, uint8* bus, uint8* device, uint8* fun
     return true;
 }
 
-// What a person cannot do on this bus is said where they would try it.
+// What a person cannot do on this bus is said where they would try it, briefly enough to fit
+// the title bar of a window this narrow.
 const char* ReachNote()
 {
     switch (get_pci_config_reach()) {
     case PCI_REACH_FIRST_64_BYTES:
-        return "first 64 bytes only: run as root to see and write all";
+        return "no root: 64 bytes";
     case PCI_REACH_READ_ONLY:
-        return "read only: run as root to write";
+        return "no root: no writes";
     default:
         return nullptr;
     }

@@ -16,7 +16,7 @@ enum pci_config_reach {
 
 pci_config_reach get_pci_config_reach();
 
-// The machine's name when it is not this machine's own bus, such as "simulated machine";
+// The machine's name when it is not this machine's own bus, such as "simulated";
 // the empty text for the real bus.
 const char* get_pci_machine_name();
 

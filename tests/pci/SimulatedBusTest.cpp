@@ -169,6 +169,6 @@ TEST_F(SimulatedBusTest, MachinesOfAnySizeEnumerateInAddressOrder)
 TEST(SimulatedStandardMachine, ServesTheCallsWithoutSetUpUnderItsName)
 {
     EXPECT_EQ(EnumeratePci().size(), StandardMachine().size());
-    EXPECT_STREQ(get_pci_machine_name(), "simulated machine");
+    EXPECT_STREQ(get_pci_machine_name(), "simulated");
     EXPECT_EQ(get_pci_config_reach(), PCI_REACH_ALL);
 }

@@ -5,6 +5,6 @@
 // A program linked with the simulated backend sees the standard machine, and says so.
 PciBus& DefaultPciBus()
 {
-    static SimulatedBus bus(StandardMachine(), "simulated machine");
+    static SimulatedBus bus(StandardMachine(), "simulated");
     return bus;
 }
