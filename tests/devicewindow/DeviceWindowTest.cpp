@@ -128,20 +128,20 @@ protected:
 TEST_F(DeviceWindowTest, AnOrdinaryFunctionShowsEveryFieldInHex)
 {
     Open({NetworkCard()});
-    const char* expected[kRowCount] = {
+    const char* expected[ordinary::Count] = {
         "8086", "100E", "0", "1F", "3", "2", "0", "0", "2", "10", "40", "0", "0", nullptr,
         "8301", "1043", "FEB80000", "FEB80000", "20000", "FEBC0000 C000 0 0 0 FFFFFFFF",
         "FEBC0000 C000 0 0 0 FFFFFFFF", "20000 40 0 0 0 0", "0 1 0 0 0 FF", "B", "1", "FF", "0"};
-    for (int row = 0; row < kRowCount; ++row) {
-        if (row != kCardBusRow) {
-            EXPECT_EQ(Value(row), expected[row]) << kRowLabels[row];
+    for (int row = 0; row < ordinary::Count; ++row) {
+        if (row != ordinary::CardBusCis) {
+            EXPECT_EQ(Value(row), expected[row]) << kOrdinaryRows[row].label;
         }
     }
     EXPECT_STREQ(views.vendorName->Text(), "Intel");
     EXPECT_STREQ(views.subclassName->Text(), "ethernet");
     EXPECT_STREQ(views.className->Text(), "network");
     EXPECT_STREQ(views.subsystemVendorName->Text(), "Asustek");
-    for (int row = 0; row < kBridgeRowCount; ++row) {
+    for (int row = 0; row < bridge::Count; ++row) {
         EXPECT_STREQ(views.bridgeLabels[row]->Text(), "");
         EXPECT_STREQ(views.bridgeValues[row]->Text(), "");
     }
@@ -151,15 +151,15 @@ TEST_F(DeviceWindowTest, AnOrdinaryFunctionShowsEveryFieldInHex)
 TEST_F(DeviceWindowTest, ABridgeShowsTheBridgeRowsInAWindowSixtyTaller)
 {
     Open({CardBusBridge(1)});
-    const char* expected[kBridgeRowCount] = {
+    const char* expected[bridge::Count] = {
         "F0000000  0", "F0000000  0", "1000  0", "8  0", "0", "2", "5", "20", "22A0", "E1",
         "F1", "FE80", "FE90", "D001", "DFF1", "1", "FFFFFFFF", "0", "12", "0", "0", "FF", "0", "B"};
-    for (int row = 0; row < kBridgeRowCount; ++row) {
-        EXPECT_EQ(BridgeValue(row), expected[row]) << kBridgeLabels[row];
-        EXPECT_STREQ(views.bridgeLabels[row]->Text(), kBridgeLabels[row]);
+    for (int row = 0; row < bridge::Count; ++row) {
+        EXPECT_EQ(BridgeValue(row), expected[row]) << kBridgeRows[row].label;
+        EXPECT_STREQ(views.bridgeLabels[row]->Text(), kBridgeRows[row].label);
     }
-    for (int row = kFirstHeaderRow; row < kRowCount; ++row) {
-        EXPECT_STREQ(views.labels[row]->Text(), "") << kRowLabels[row];
+    for (int row = ordinary::kFirstLayoutRow; row < ordinary::Count; ++row) {
+        EXPECT_STREQ(views.labels[row]->Text(), "") << kOrdinaryRows[row].label;
         EXPECT_EQ(Value(row), "");
     }
     EXPECT_EQ(Value(0), "104C");
@@ -188,8 +188,8 @@ TEST_F(DeviceWindowTest, TheLayoutBitsChooseTheRowsAndOnlyAChangeOfRowsResizes)
     // An ordinary function of a multi-function device (0x80) shows its fields under their labels.
     Choose(window, 3);
     EXPECT_EQ(window->Bounds().Height(), 280);
-    for (int row = kFirstHeaderRow; row < kRowCount; ++row)
-        EXPECT_STREQ(views.labels[row]->Text(), kRowLabels[row]);
+    for (int row = ordinary::kFirstLayoutRow; row < ordinary::Count; ++row)
+        EXPECT_STREQ(views.labels[row]->Text(), kOrdinaryRows[row].label);
     EXPECT_STREQ(views.bridgeLabels[23]->Text(), "");
     EXPECT_EQ(BridgeValue(5), "");
     EXPECT_EQ(Value(12), "80");
