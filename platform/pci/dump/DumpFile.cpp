@@ -49,8 +49,12 @@ DumpFile::DumpFile(const std::string& path)
         return;
     HostBus dump("dump", {{"dump.name", path}});
     pci_info info;
-    for (int32 index = 0; dump.GetNthInfo(index, &info) == B_OK; ++index)
-        fFunctions.push_back(CopyOf(dump, info));
+    for (int32 index = 0; dump.GetNthInfo(index, &info) == B_OK; ++index) {
+        // A function listed without its bytes reads vendor ID FFFF, which on a bus means that
+        // no function answers.
+        if (info.vendor_id != 0xFFFF)
+            fFunctions.push_back(CopyOf(dump, info));
+    }
     // libpci skips lines it does not know and gives up on a malformed one, with no function
     // either way.
     if (fFunctions.empty())
