@@ -1,14 +1,18 @@
 // The program driven as a person drives it, on the simulated machine.
 
 #include "EditorRequests.h"
+#include "LspciDump.h"
 #include "ProgramDriver.h"
 
+#include <DumpFile.h>
 #include <EditorOpenFlag.h>
+#include <Menu.h>
 #include <SimulatedMachines.h>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 namespace {
 
@@ -149,4 +153,36 @@ TEST_F(PersonFlowTest, TheEditorBesideTheDeviceWindow)
     EXPECT_GT(std::filesystem::file_size(
                   kittest::SaveScreenshot({DeviceWindow(), Editor()}, "program-both-windows")),
               0u);
+}
+
+TEST(PersonFlowOnADump, ShowsTheDumpedBytesInOrderAndTakesWritesByTheRegisters)
+{
+    std::vector<uint8> device = Image(0x8086, 0x1229, 0x00, 256);
+    device[0x07] = 0x22;  // A master abort flagged, beside the read-only DEVSEL timing.
+    const std::vector<DumpedFunction> dumped = {{"00:00.0", {0, 0, 0}, device},
+        {"00:01.0", {0, 1, 0}, Image(0x8086, 0x7191, 0x01, 256)},
+        {"01:00.0", {1, 0, 0}, Image(0x10C8, 0x0006, 0x00, 64)}};  // Dumped with -x.
+    const DumpFile dump(WriteDump("person.dump", dumped));
+    EXPECT_EQ(dump.MachineName(), "simulated from person.dump");
+    ProgramDriver program(dump.Functions());
+    ASSERT_EQ(program.DeviceMenu()->Menu()->CountItems(), 3);
+    program.PressEdit();
+    for (int32 n = 0; n < 3; ++n) {
+        program.PickDevice(n);
+        const std::vector<uint8>& bytes = dumped[n].bytes;
+        for (size_t offset = 0; offset < 256; ++offset)
+            ASSERT_EQ(std::stoi(CellText(program.Editor(), int(offset)), nullptr, 16),
+                offset < bytes.size() ? bytes[offset] : 0xFF) << n << " " << offset;
+    }
+
+    // {function, offset, typed, shown}: the bridge's secondary bus, then the device's interrupt
+    // line, status and a base address register.
+    program.ToggleReadOnly();
+    const std::tuple<int32, int, const char*, int> writes[] = {{1, 0x19, "5", 5},
+        {0, 0x3C, "b", 0xB}, {0, 0x07, "ff", 0x02}, {0, 0x13, "0", device[0x13]}};
+    for (const auto& [index, offset, typed, shown] : writes) {
+        program.PickDevice(index);
+        program.TypeIntoCell(offset, typed);
+        EXPECT_EQ(std::stoi(CellText(program.Editor(), offset), nullptr, 16), shown) << offset;
+    }
 }
