@@ -13,11 +13,12 @@ enum : uint32 {
     kEditorAddress = static_cast<uint32>(-98),
     // The editor's "Read Only" box: flip the lock of every cell.
     kReadOnlyToggle = FourCharCode("cbox"),
-    // A cell to the editor: write one byte. Fields: ID, DAtA.
+    // A cell to the editor: write one byte. Fields: ID, DAtA, and bus, device, function naming
+    // the function the byte was typed for.
     kWriteRequest = FourCharCode("RITE"),
 };
 
-// Int8 fields of the editor address message, each an unsigned byte.
+// Int8 fields of the editor address message and the write request, each an unsigned byte.
 inline constexpr const char kBusField[] = "bus";
 inline constexpr const char kDeviceField[] = "device";
 inline constexpr const char kFunctionField[] = "function";

@@ -10,12 +10,13 @@
 #include <PciStringView.h>
 #include <PopUpMenu.h>
 #include <WindowMessages.h>
+#include <WindowTitle.h>
 
 #include <cstdio>
 
 PciWindow::PciWindow(BRect frame)
-    : BWindow(frame, "Pci Zorvane", B_TITLED_WINDOW, B_NOT_RESIZABLE | B_NOT_ZOOMABLE,
-              B_CURRENT_WORKSPACE)
+    : BWindow(frame, WindowTitle("Pci Zorvane").c_str(), B_TITLED_WINDOW,
+              B_NOT_RESIZABLE | B_NOT_ZOOMABLE, B_CURRENT_WORKSPACE)
 {
     AddVersionView();
     AddEditButton();

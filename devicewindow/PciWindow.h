@@ -1,7 +1,7 @@
 #ifndef PCIZ_DEVICEWINDOW_PCI_WINDOW_H
 #define PCIZ_DEVICEWINDOW_PCI_WINDOW_H
 
-#include "RowLabels.h"
+#include "DeviceRows.h"
 
 #include <Messenger.h>
 #include <PCI.h>
@@ -36,13 +36,10 @@ private:
 
     // Rows
     void AddRows();
-    void AddCommonRow(int row, float& y);
-    void AddHeaderRow(int row, float& y);
-    void AddBridgeRow(int row, float& y);
-    PciStringView* AddNameView(BRect frame, const char* name);
-    void AddRowViews(BRect labelFrame, BRect valueFrame, const char* labelName,
-                     const char* labelText, const char* valueName, PciStringView*& label,
-                     PciStringView*& value);
+    void AddOrdinaryRow(ordinary::Row row, float& y);
+    void AddBridgeRow(bridge::Row row, float& y);
+    void AddRowViews(const RowPlacement& place, float y, const char* labelText,
+                     const char* valueName, PciStringView*& label, PciStringView*& value);
 
     // Display
     const pci_info& Record(uint32 index) const;
@@ -60,14 +57,12 @@ private:
     uint32 fCurrentDevice = 0;
     // Room for every function the bus reports, however many.
     std::vector<pci_info> fDevices;
-    PciStringView* fRowLabels[kRowCount] = {};
-    PciStringView* fRowValues[kRowCount] = {};
-    PciStringView* fSubclassName = nullptr;
-    PciStringView* fClassName = nullptr;
-    PciStringView* fVendorName = nullptr;
-    PciStringView* fSubsystemVendorName = nullptr;
-    PciStringView* fBridgeLabels[kBridgeRowCount] = {};
-    PciStringView* fBridgeValues[kBridgeRowCount] = {};
+    PciStringView* fRowLabels[ordinary::Count] = {};
+    PciStringView* fRowValues[ordinary::Count] = {};
+    // The vendor, class and subclass names beside the rows they name.
+    PciStringView* fNames[ordinary::Count] = {};
+    PciStringView* fBridgeLabels[bridge::Count] = {};
+    PciStringView* fBridgeValues[bridge::Count] = {};
     // The editor is reached only through this: once it has quit, nothing reaches it.
     BMessenger fEditor;
     BWindow* fEditorWindow = nullptr;

@@ -63,11 +63,13 @@ void PciWindow::ShowDevice(uint32 index)
 {
     const pci_info& record = Record(index);
     // No name may stay from the device shown before.
-    fVendorName->SetText("");
-    fSubsystemVendorName->SetText("");
+    fNames[ordinary::VendorId]->SetText("");
+    fNames[ordinary::SubsystemVendorId]->SetText("");
     ShowCommonRows(record);
-    // Every header type but 0 gets the bridge rows, multi-function (0x80) ones included.
-    if (record.header_type == 0)
+    // The layout bits choose the rows, as they chose how the record was decoded: a function of
+    // a multi-function device (0x80) is an ordinary one. The old rule took any header type but
+    // 0 for a bridge and showed such a function's fields under bridge labels.
+    if ((record.header_type & PCI_header_type_mask) == PCI_header_type_generic)
         ShowOrdinaryRows(record);
     else
         ShowBridgeRows(record);
@@ -75,22 +77,22 @@ void PciWindow::ShowDevice(uint32 index)
 
 void PciWindow::ShowCommonRows(const pci_info& record)
 {
-    SetHex(fRowValues[0], record.vendor_id);
-    SetVendorName(fVendorName, record.vendor_id);
-    SetHex(fRowValues[1], record.device_id);
-    SetHex(fRowValues[2], record.bus);
-    SetHex(fRowValues[3], record.device);
-    SetHex(fRowValues[4], record.function);
-    SetHex(fRowValues[5], record.revision);
-    SetHex(fRowValues[6], record.class_api);
-    SetHex(fRowValues[7], record.class_sub);
-    fSubclassName->SetText(SubclassName(record.class_base, record.class_sub));
-    SetHex(fRowValues[8], record.class_base);
-    fClassName->SetText(ClassName(record.class_base));
-    SetHex(fRowValues[9], record.line_size);
-    SetHex(fRowValues[10], record.latency);
-    SetHex(fRowValues[11], record.bist);
-    SetHex(fRowValues[12], record.header_type);
+    SetHex(fRowValues[ordinary::VendorId], record.vendor_id);
+    SetVendorName(fNames[ordinary::VendorId], record.vendor_id);
+    SetHex(fRowValues[ordinary::DeviceId], record.device_id);
+    SetHex(fRowValues[ordinary::Bus], record.bus);
+    SetHex(fRowValues[ordinary::Device], record.device);
+    SetHex(fRowValues[ordinary::Function], record.function);
+    SetHex(fRowValues[ordinary::Revision], record.revision);
+    SetHex(fRowValues[ordinary::ClassApi], record.class_api);
+    SetHex(fRowValues[ordinary::ClassSub], record.class_sub);
+    fNames[ordinary::ClassSub]->SetText(SubclassName(record.class_base, record.class_sub));
+    SetHex(fRowValues[ordinary::ClassBase], record.class_base);
+    fNames[ordinary::ClassBase]->SetText(ClassName(record.class_base));
+    SetHex(fRowValues[ordinary::LineSize], record.line_size);
+    SetHex(fRowValues[ordinary::Latency], record.latency);
+    SetHex(fRowValues[ordinary::SelfTest], record.bist);
+    SetHex(fRowValues[ordinary::HeaderType], record.header_type);
 }
 
 void PciWindow::ShowOrdinaryRows(const pci_info& record)
@@ -98,20 +100,20 @@ void PciWindow::ShowOrdinaryRows(const pci_info& record)
     if (fBridgeLayout == 1)
         SwitchToOrdinaryRows();
     const auto& h0 = record.u.h0;
-    SetHex(fRowValues[14], h0.subsystem_id);
-    SetHex(fRowValues[15], h0.subsystem_vendor_id);
-    SetVendorName(fSubsystemVendorName, h0.subsystem_vendor_id);
-    SetHex(fRowValues[16], h0.rom_base);
-    SetHex(fRowValues[17], h0.rom_base_pci);
-    SetHex(fRowValues[18], h0.rom_size);
-    SetSixHex(fRowValues[19], h0.base_registers);
-    SetSixHex(fRowValues[20], h0.base_registers_pci);
-    SetSixHex(fRowValues[21], h0.base_register_sizes);
-    SetSixHex(fRowValues[22], h0.base_register_flags);
-    SetHex(fRowValues[23], h0.interrupt_line);
-    SetHex(fRowValues[24], h0.interrupt_pin);
-    SetHex(fRowValues[25], h0.min_grant);
-    SetHex(fRowValues[26], h0.max_latency);
+    SetHex(fRowValues[ordinary::SubsystemId], h0.subsystem_id);
+    SetHex(fRowValues[ordinary::SubsystemVendorId], h0.subsystem_vendor_id);
+    SetVendorName(fNames[ordinary::SubsystemVendorId], h0.subsystem_vendor_id);
+    SetHex(fRowValues[ordinary::RomBase], h0.rom_base);
+    SetHex(fRowValues[ordinary::RomBasePci], h0.rom_base_pci);
+    SetHex(fRowValues[ordinary::RomSize], h0.rom_size);
+    SetSixHex(fRowValues[ordinary::BaseRegisters], h0.base_registers);
+    SetSixHex(fRowValues[ordinary::BaseRegsPci], h0.base_registers_pci);
+    SetSixHex(fRowValues[ordinary::BaseRegSizes], h0.base_register_sizes);
+    SetSixHex(fRowValues[ordinary::BaseRegFlags], h0.base_register_flags);
+    SetHex(fRowValues[ordinary::InterruptLine], h0.interrupt_line);
+    SetHex(fRowValues[ordinary::InterruptPin], h0.interrupt_pin);
+    SetHex(fRowValues[ordinary::MinGrant], h0.min_grant);
+    SetHex(fRowValues[ordinary::MaxLatency], h0.max_latency);
 }
 
 void PciWindow::ShowBridgeRows(const pci_info& record)
@@ -119,38 +121,39 @@ void PciWindow::ShowBridgeRows(const pci_info& record)
     if (fBridgeLayout == 0)
         SwitchToBridgeRows();
     const auto& h1 = record.u.h1;
-    SetTwoHex(fBridgeValues[0], h1.base_registers[0], h1.base_registers[1]);
-    SetTwoHex(fBridgeValues[1], h1.base_registers_pci[0], h1.base_registers_pci[1]);
-    SetTwoHex(fBridgeValues[2], h1.base_register_sizes[0], h1.base_register_sizes[1]);
-    SetTwoHex(fBridgeValues[3], h1.base_register_flags[0], h1.base_register_flags[1]);
-    SetHex(fBridgeValues[4], h1.primary_bus);
-    SetHex(fBridgeValues[5], h1.secondary_bus);
-    SetHex(fBridgeValues[6], h1.subordinate_bus);
-    SetHex(fBridgeValues[7], h1.secondary_latency);
-    SetHex(fBridgeValues[8], h1.secondary_status);
-    SetHex(fBridgeValues[9], h1.io_base);
-    SetHex(fBridgeValues[10], h1.io_limit);
-    SetHex(fBridgeValues[11], h1.memory_base);
-    SetHex(fBridgeValues[12], h1.memory_limit);
-    SetHex(fBridgeValues[13], h1.prefetchable_memory_base);
-    SetHex(fBridgeValues[14], h1.prefetchable_memory_limit);
-    SetHex(fBridgeValues[15], h1.prefetchable_memory_base_upper32);
-    SetHex(fBridgeValues[16], h1.prefetchable_memory_limit_upper32);
-    SetHex(fBridgeValues[17], h1.io_base_upper16);
-    SetHex(fBridgeValues[18], h1.io_limit_upper16);
-    SetHex(fBridgeValues[19], h1.rom_base);
-    SetHex(fBridgeValues[20], h1.rom_base_pci);
-    SetHex(fBridgeValues[21], h1.interrupt_line);
-    SetHex(fBridgeValues[22], h1.interrupt_pin);
-    SetHex(fBridgeValues[23], h1.bridge_control);
+    PciStringView* const* values = fBridgeValues;
+    SetTwoHex(values[bridge::BaseRegisters], h1.base_registers[0], h1.base_registers[1]);
+    SetTwoHex(values[bridge::BaseRegsPci], h1.base_registers_pci[0], h1.base_registers_pci[1]);
+    SetTwoHex(values[bridge::BaseRegSizes], h1.base_register_sizes[0], h1.base_register_sizes[1]);
+    SetTwoHex(values[bridge::BaseRegFlags], h1.base_register_flags[0], h1.base_register_flags[1]);
+    SetHex(values[bridge::PrimaryBus], h1.primary_bus);
+    SetHex(values[bridge::SecondaryBus], h1.secondary_bus);
+    SetHex(values[bridge::SubordinateBus], h1.subordinate_bus);
+    SetHex(values[bridge::SecondaryLatency], h1.secondary_latency);
+    SetHex(values[bridge::SecondaryStatus], h1.secondary_status);
+    SetHex(values[bridge::IoBase], h1.io_base);
+    SetHex(values[bridge::IoLimit], h1.io_limit);
+    SetHex(values[bridge::MemoryBase], h1.memory_base);
+    SetHex(values[bridge::MemoryLimit], h1.memory_limit);
+    SetHex(values[bridge::PrefetchBase], h1.prefetchable_memory_base);
+    SetHex(values[bridge::PrefetchLimit], h1.prefetchable_memory_limit);
+    SetHex(values[bridge::PrefetchBase32], h1.prefetchable_memory_base_upper32);
+    SetHex(values[bridge::PrefetchLimit32], h1.prefetchable_memory_limit_upper32);
+    SetHex(values[bridge::IoBaseUpper16], h1.io_base_upper16);
+    SetHex(values[bridge::IoLimitUpper16], h1.io_limit_upper16);
+    SetHex(values[bridge::RomBase], h1.rom_base);
+    SetHex(values[bridge::RomBasePci], h1.rom_base_pci);
+    SetHex(values[bridge::InterruptLine], h1.interrupt_line);
+    SetHex(values[bridge::InterruptPin], h1.interrupt_pin);
+    SetHex(values[bridge::BridgeControl], h1.bridge_control);
 }
 
 void PciWindow::SwitchToOrdinaryRows()
 {
-    for (int row = kFirstHeaderRow; row < kRowCount; ++row)
-        fRowLabels[row]->SetText(kRowLabels[row]);
+    for (int row = ordinary::kFirstLayoutRow; row < ordinary::Count; ++row)
+        fRowLabels[row]->SetText(kOrdinaryRows[row].label);
     fBridgeLayout = 0;
-    for (int row = 0; row < kBridgeRowCount; ++row) {
+    for (int row = 0; row < bridge::Count; ++row) {
         fBridgeLabels[row]->SetText("");
         fBridgeValues[row]->SetText("");
     }
@@ -159,13 +162,13 @@ void PciWindow::SwitchToOrdinaryRows()
 
 void PciWindow::SwitchToBridgeRows()
 {
-    for (int row = kFirstHeaderRow; row < kRowCount; ++row) {
+    for (int row = ordinary::kFirstLayoutRow; row < ordinary::Count; ++row) {
         fRowLabels[row]->SetText("");
         fRowValues[row]->SetText("");
     }
     fBridgeLayout = 1;
     // The bridge rows reach 60 units further down than the ordinary ones.
     ResizeBy(0, 60);
-    for (int row = 0; row < kBridgeRowCount; ++row)
-        fBridgeLabels[row]->SetText(kBridgeLabels[row]);
+    for (int row = 0; row < bridge::Count; ++row)
+        fBridgeLabels[row]->SetText(kBridgeRows[row].label);
 }

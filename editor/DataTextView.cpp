@@ -38,6 +38,22 @@ DataTextView::DataTextView(BRect frame, const char* name, BRect textRect, const 
 
 DataTextView::~DataTextView() = default;
 
+void DataTextView::ShowDeviceByte(const char* text)
+{
+    fDeviceText = text;
+    SetText(text);
+}
+
+void DataTextView::SetFunction(uint8 bus, uint8 device, uint8 function)
+{
+    fWriteRequest->RemoveName(kBusField);
+    fWriteRequest->RemoveName(kDeviceField);
+    fWriteRequest->RemoveName(kFunctionField);
+    fWriteRequest->AddInt8(kBusField, static_cast<int8>(bus));
+    fWriteRequest->AddInt8(kDeviceField, static_cast<int8>(device));
+    fWriteRequest->AddInt8(kFunctionField, static_cast<int8>(function));
+}
+
 void DataTextView::KeyDown(const char* bytes, int32 numBytes)
 {
     // A character of more than one byte can never be a hex digit.
@@ -50,7 +66,19 @@ void DataTextView::KeyDown(const char* bytes, int32 numBytes)
         MakeFocus(false);
         return;
     }
+    if (bytes[0] == B_ESCAPE) {
+        MakeFocus(false);
+        return;
+    }
     BTextView::KeyDown(bytes, numBytes);
+}
+
+void DataTextView::MakeFocus(bool focus)
+{
+    // Until the reload after a write, too, the cell shows what the device holds.
+    if (!focus && fDeviceText != Text())
+        SetText(fDeviceText.c_str());
+    BTextView::MakeFocus(focus);
 }
 
 void DataTextView::PostWriteRequest()

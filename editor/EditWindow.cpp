@@ -6,9 +6,11 @@
 #include <EditorOpenFlag.h>
 #include <Message.h>
 #include <PCI.h>
+#include <PciMachine.h>
 #include <PciStringView.h>
 #include <SpaceStringView.h>
 #include <WindowMessages.h>
+#include <WindowTitle.h>
 
 #include <cstdio>
 
@@ -17,10 +19,39 @@ namespace {
 constexpr float kRowHeight = 12;
 constexpr float kColumnWidth = 18;
 
+// The function a message names in its "bus", "device" and "function" fields; the outputs are
+// left alone unless all three are there.
+bool FindFunction(const BMessage* message, uint8* bus, uint8* device, uint8* function)
+{
+    int8 fields[3];
+    if (message->FindInt8(kBusField, &fields[0]) != B_OK
+        || message->FindInt8(kDeviceField, &fields[1]) != B_OK
+        || message->FindInt8(kFunctionField, &fields[2]) != B_OK)
+        return false;
+    *bus = static_cast<uint8>(fields[0]);
+    *device = static_cast<uint8>(fields[1]);
+    *function = static_cast<uint8>(fields[2]);
+    return true;
+}
+
+// What a person cannot do on this bus is said where they would try it, briefly enough to fit
+// the title bar of a window this narrow.
+const char* ReachNote()
+{
+    switch (get_pci_config_reach()) {
+    case PCI_REACH_FIRST_64_BYTES:
+        return "no root: 64 bytes";
+    case PCI_REACH_READ_ONLY:
+        return "no root: no writes";
+    default:
+        return nullptr;
+    }
+}
+
 } // namespace
 
 EditWindow::EditWindow(BRect frame, uint8 bus, uint8 device, uint8 function)
-    : BWindow(frame, "Edit PCI Config", B_TITLED_WINDOW, B_NOT_RESIZABLE | B_NOT_ZOOMABLE,
+    : BWindow(frame, WindowTitle("Edit PCI Config", ReachNote()).c_str(), B_TITLED_WINDOW, B_NOT_RESIZABLE | B_NOT_ZOOMABLE,
               B_CURRENT_WORKSPACE)
 {
     BFont cellFont(be_fixed_font);
@@ -33,6 +64,7 @@ EditWindow::EditWindow(BRect frame, uint8 bus, uint8 device, uint8 function)
     fBus = bus;
     fDevice = device;
     fFunction = function;
+    TargetCells();
     Reload(bus, device, function);
 }
 
@@ -80,7 +112,7 @@ void EditWindow::Reload(uint8 bus, uint8 device, uint8 function)
         bytes[offset] = read_pci_config(bus, device, function, offset, 1);
     for (int offset = 0; offset < kCells; ++offset) {
         std::snprintf(text, sizeof(text), "%X", bytes[offset]);
-        fCells[offset]->SetText(text);
+        fCells[offset]->ShowDeviceByte(text);
     }
 }
 
@@ -103,22 +135,33 @@ void EditWindow::MessageReceived(BMessage* message)
 
 void EditWindow::ShowAddress(const BMessage* message)
 {
-    int8 bus = 0;
-    int8 device = 0;
-    int8 function = 0;
     // A message that lacks one of the three changes nothing.
-    if (message->FindInt8(kBusField, &bus) != B_OK || message->FindInt8(kDeviceField, &device) != B_OK
-        || message->FindInt8(kFunctionField, &function) != B_OK)
+    if (!FindFunction(message, &fBus, &fDevice, &fFunction))
         return;
-    fBus = static_cast<uint8>(bus);
-    fDevice = static_cast<uint8>(device);
-    fFunction = static_cast<uint8>(function);
+    TargetCells();
     Reload(fBus, fDevice, fFunction);
+    // The cell typed into showed another function's byte: nothing of that typing goes on.
+    DropTyping();
+}
+
+void EditWindow::TargetCells()
+{
+    for (DataTextView* cell : fCells)
+        cell->SetFunction(fBus, fDevice, fFunction);
+}
+
+// Typing not confirmed with Enter never stays: the cell shows the device's byte again.
+void EditWindow::DropTyping()
+{
+    if (BView* focus = CurrentFocus())
+        focus->MakeFocus(false);
 }
 
 void EditWindow::ToggleReadOnly()
 {
     fReadOnly = fReadOnly == 1 ? 0 : 1;
+    if (fReadOnly == 1)
+        DropTyping();
     const bool unlocked = fReadOnly == 0;
     for (DataTextView* cell : fCells) {
         cell->MakeSelectable(unlocked);
@@ -135,11 +178,22 @@ void EditWindow::WriteByte(const BMessage* message)
     int32 offset = 0;
     // Without both fields, or for an offset outside the space, nothing is written.
     if (message->FindInt8(kDataField, &data) != B_OK || message->FindInt32(kOffsetField, &offset) != B_OK
-        || offset < 0 || offset >= kCells)
+        || offset < 0 || offset >= kCells || !IsForShownFunction(message))
         return;
     write_pci_config(fBus, fDevice, fFunction, offset, 1, static_cast<uint8>(data));
     // Read back everything: what the device really holds is what the person sees.
     Reload(fBus, fDevice, fFunction);
+}
+
+// A byte typed for one function is never written to another: a device picked in the menu may
+// have retargeted the editor between the Enter and the request.
+bool EditWindow::IsForShownFunction(const BMessage* message) const
+{
+    uint8 bus = 0;
+    uint8 device = 0;
+    uint8 function = 0;
+    return FindFunction(message, &bus, &device, &function) && bus == fBus && device == fDevice
+        && function == fFunction;
 }
 
 bool EditWindow::QuitRequested()

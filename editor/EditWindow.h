@@ -31,8 +31,11 @@ private:
     void AddReadOnlyBox();
     void AddGridRow(int row, const BFont& font);
     void ShowAddress(const BMessage* message);
+    void TargetCells();
+    void DropTyping();
     void ToggleReadOnly();
     void WriteByte(const BMessage* message);
+    bool IsForShownFunction(const BMessage* message) const;
 
     PciStringView* fTitle = nullptr;
     SpaceStringView* fRowLabels[kRows] = {};

@@ -73,7 +73,7 @@ void CheckCell(FuzzedDataProvider& input)
     char shown[8];
     std::snprintf(shown, sizeof(shown), "%X", unsigned(input.ConsumeIntegral<uint8_t>()));
     const std::string before = unlocked ? "" : shown;
-    cell->SetText(before.c_str());
+    cell->ShowDeviceByte(before.c_str());
     cell->MakeSelectable(unlocked);
     cell->MakeEditable(unlocked);
 

@@ -6,6 +6,7 @@
 #include <Menu.h>
 #include <MenuItem.h>
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -14,7 +15,40 @@ namespace {
 
 // The field's button: its text and a small triangle that says a menu pops up from it.
 class MenuButton : public QPushButton {
+public:
+    explicit MenuButton(BMenu* menu) : fMenu(menu) {}
+
+    // Opens the menu under the button with the marked item highlighted (the first one while
+    // none is marked), so the keyboard goes on from the choice a person sees.
+    void PopUp()
+    {
+        if (fMenu == nullptr)
+            return;
+        QMenu* qmenu = kit::MenuState::Of(fMenu).qmenu.get();
+        BMenuItem* current = fMenu->FindMarked();
+        if (current == nullptr)
+            current = fMenu->ItemAt(0);
+        qmenu->popup(mapToGlobal(QPoint(0, height())));
+        if (current != nullptr)
+            qmenu->setActiveAction(kit::MenuItemState::Of(current).action.get());
+    }
+
 protected:
+    // As a pop-up button: Space, Enter and Down open the menu; inside it Qt's own keys apply.
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Down:
+            PopUp();
+            break;
+        default:
+            QPushButton::keyPressEvent(event);
+        }
+    }
+
     void paintEvent(QPaintEvent* event) override
     {
         QPushButton::paintEvent(event);
@@ -27,6 +61,9 @@ protected:
         painter.drawPolygon(QPolygonF({QPointF(right - 6, middle - 2), QPointF(right, middle - 2),
                                        QPointF(right - 3, middle + 2)}));
     }
+
+private:
+    BMenu* fMenu;
 };
 
 struct FieldParts {
@@ -50,7 +87,7 @@ BMenuField::BMenuField(BRect frame, const char* name, const char* label, BMenu* 
     auto* field = new QWidget;
     auto* labelView = new QLabel(QString::fromStdString(fLabel), field);
     labelView->setTextFormat(Qt::PlainText);
-    auto* button = new MenuButton;
+    auto* button = new MenuButton(menu);
     button->setParent(field);
     button->setFocusPolicy((flags & B_NAVIGABLE) ? Qt::StrongFocus : Qt::NoFocus);
     kit::ViewState::Of(this).SetWidget(field);
@@ -59,10 +96,7 @@ BMenuField::BMenuField(BRect frame, const char* name, const char* label, BMenu* 
         kit::MenuState& menuState = kit::MenuState::Of(fMenu);
         menuState.owner = this;
         menuState.markChanged = [this] { PartsOf(this).button->setText(QString::fromUtf8(MenuLabel())); };
-        QMenu* qmenu = menuState.qmenu.get();
-        QObject::connect(button, &QPushButton::clicked, button, [button, qmenu] {
-            qmenu->popup(button->mapToGlobal(QPoint(0, button->height())));
-        });
+        QObject::connect(button, &QPushButton::clicked, button, [button] { button->PopUp(); });
     }
     button->setText(QString::fromUtf8(MenuLabel()));
     SetDivider(fLabel.empty() ? 0 : be_plain_font->StringWidth(fLabel.c_str()) + 5);

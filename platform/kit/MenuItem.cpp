@@ -60,7 +60,8 @@ BMenu* BMenuItem::Menu() const { return fState->menu; }
 void BMenuItem::SetMarked(bool marked)
 {
     fState->marked = marked;
-    fState->action->setCheckable(marked || fState->action->isCheckable());
+    // Only the marked item is checkable: an unmarked checkable item would show an empty box.
+    fState->action->setCheckable(marked);
     fState->action->setChecked(marked);
     if (fState->menu == nullptr)
         return;

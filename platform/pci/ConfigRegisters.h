@@ -3,7 +3,7 @@
 
 // Offsets and bits of the standard configuration header.
 
-#include <SupportDefs.h>
+#include "PCI.h"
 
 namespace config {
 
@@ -55,9 +55,9 @@ constexpr int32 kBridgeRom = 0x38;
 constexpr int32 kBridgeControl = 0x3E;
 
 // The header type's low 7 bits choose the layout; bit 7 marks a multi-function device.
-constexpr uint8 kLayoutMask = 0x7F;
-constexpr uint8 kMultiFunction = 0x80;
-constexpr uint8 kGeneralLayout = 0;
+constexpr uint8 kLayoutMask = PCI_header_type_mask;
+constexpr uint8 kMultiFunction = PCI_multifunction;
+constexpr uint8 kGeneralLayout = PCI_header_type_generic;
 constexpr uint8 kBridgeLayout = 1;
 constexpr uint8 kCardbusLayout = 2;
 

@@ -3,6 +3,7 @@
 #include "ConfigRegisters.h"
 #include "PciBus.h"
 #include "PciBusSelection.h"
+#include "PciMachine.h"
 
 #include <atomic>
 
@@ -59,4 +60,14 @@ void write_pci_config(uchar bus, uchar device, uchar function, int32 offset, int
 {
     if (IsValidAccess(offset, size))
         CurrentBus().Write(bus, device, function, offset, size, value & AllOnes(size));
+}
+
+pci_config_reach get_pci_config_reach()
+{
+    return CurrentBus().Reach();
+}
+
+const char* get_pci_machine_name()
+{
+    return CurrentBus().MachineName();
 }

@@ -91,6 +91,12 @@ static_assert(offsetof(pci_info, u.h1.rom_base) == 72);
 static_assert(offsetof(pci_info, u.h1.interrupt_line) == 80);
 static_assert(offsetof(pci_info, u.h1.bridge_control) == 82);
 
+// The header type's low 7 bits name the layout of the rest of the header; bit 7 marks a
+// function of a multi-function device, whatever its layout.
+inline constexpr uint8 PCI_header_type_mask = 0x7F;
+inline constexpr uint8 PCI_multifunction = 0x80;
+inline constexpr uint8 PCI_header_type_generic = 0x00;
+
 // Fills info for the index-th function, counting from 0 in (bus, device, function) order.
 // Any status other than B_OK means there is no such function.
 status_t get_nth_pci_info(int32 index, pci_info* info);

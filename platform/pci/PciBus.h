@@ -5,6 +5,8 @@
 // The calls check ranges before they get here, so a bus sees only offsets 0-255, sizes 1, 2 and
 // 4, accesses aligned to their size, indices from 0 and a non-null info.
 
+#include "PciMachine.h"
+
 #include <SupportDefs.h>
 
 struct pci_info;
@@ -17,6 +19,9 @@ public:
     virtual uint32 Read(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size) = 0;
     virtual void Write(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size,
         uint32 value) = 0;
+
+    virtual pci_config_reach Reach() { return PCI_REACH_ALL; }
+    virtual const char* MachineName() const { return ""; }
 };
 
 #endif

@@ -1,6 +1,7 @@
 // The program on machines of odd sizes, with failing devices and malformed or racing messages:
 // nothing crashes, nothing is written that a person did not confirm in an unlocked editor.
 
+#include "EditorRequests.h"
 #include "ProgramDriver.h"
 
 #include <AppDefs.h>
@@ -12,7 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <fstream>
 
 namespace {
 
@@ -30,7 +33,39 @@ std::string ValueOfRow(const BWindow* window, const char* row)
     return views.empty() ? "" : dynamic_cast<BStringView*>(views.back())->Text();
 }
 
+// The simulated program's standard error and exit status. A program that opened a window
+// instead would be stopped by the timeout.
+std::string RunSimulatedProgram(const std::string& arguments)
+{
+    const std::string command
+        = "timeout 20 " PCIZ_SIM_PROGRAM " " + arguments + " 2>&1 >/dev/null; echo status $?";
+    FILE* program = popen(command.c_str(), "r");
+    std::string output(256, '\0');
+    output.resize(std::fread(output.data(), 1, output.size(), program));
+    pclose(program);
+    return output;
+}
+
 } // namespace
+
+TEST(BadInput, ABadDumpFileOrASecondArgumentEndsTheSimulatedProgramWithOneLine)
+{
+    const std::string folder = testing::TempDir();
+    std::ofstream(folder + "empty.dump");
+    std::ofstream(folder + "garbled.dump") << "00:00.0 Host bridge: Test\n00: 86 80 zz\n";
+    std::ofstream(folder + "no-bytes.dump") << "00:00.0 Host bridge: Test\n";
+    const std::string reasons[][2] = {
+        {"missing.dump", "cannot read " + folder + "missing.dump: No such file or directory"},
+        {"", "cannot read " + folder + ": Is a directory"},
+        {"empty.dump", folder + "empty.dump is empty"},
+        {"garbled.dump", folder + "garbled.dump holds no PCI function in the format of lspci -x"},
+        {"no-bytes.dump", folder + "no-bytes.dump holds no PCI function in the format of lspci -x"},
+        {"empty.dump two", "two is one argument too many: give one dump file"}};
+    for (const auto& [arguments, reason] : reasons)
+        EXPECT_EQ(RunSimulatedProgram(folder + arguments),
+            "pcizorvane-sim: " + reason + "\nstatus 2\n");
+    EXPECT_EQ(RunSimulatedProgram("--help"), "status 0\n");
+}
 
 TEST(BadInput, AMachineWithoutFunctionsShowsZerosAndItsEditorReadsAllOnes)
 {
@@ -105,9 +140,7 @@ TEST(BadInput, ClosingTheEditorWhileSelectionsAndWritesAreQueuedLosesNothingAndW
     program.ToggleReadOnly();
     BWindow* device = program.DeviceWindow();
     BMessenger editor(program.Editor());
-    BMessage write(kWriteRequest);
-    write.AddInt32(kOffsetField, 0x3C);
-    write.AddInt8(kDataField, 1);
+    BMessage write = WriteRequest({0, 0, 0}, 0x3C, 1);
 
     device->PostMessage(3);
     editor.SendMessage(B_QUIT_REQUESTED);

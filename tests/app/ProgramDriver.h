@@ -13,6 +13,9 @@
 #include <PciApp.h>
 #include <StringView.h>
 
+#include <cstdio>
+#include <string>
+
 
 class ProgramDriver {
 public:
@@ -59,6 +62,15 @@ public:
         kittest::Type(Editor(), text);
         kittest::PressKey(Editor(), B_ENTER);
         kittest::DeliverPostedMessages();
+    }
+
+    // The text a cell shows for the device's byte at offset.
+    std::string DeviceByte(PciAddress address, int offset)
+    {
+        char text[4];
+        std::snprintf(text, sizeof(text), "%X",
+                      machine.bus.Read(address.bus, address.device, address.function, offset, 1));
+        return text;
     }
 
     InstalledMachine machine;

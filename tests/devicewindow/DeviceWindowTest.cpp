@@ -128,20 +128,20 @@ protected:
 TEST_F(DeviceWindowTest, AnOrdinaryFunctionShowsEveryFieldInHex)
 {
     Open({NetworkCard()});
-    const char* expected[kRowCount] = {
+    const char* expected[ordinary::Count] = {
         "8086", "100E", "0", "1F", "3", "2", "0", "0", "2", "10", "40", "0", "0", nullptr,
         "8301", "1043", "FEB80000", "FEB80000", "20000", "FEBC0000 C000 0 0 0 FFFFFFFF",
         "FEBC0000 C000 0 0 0 FFFFFFFF", "20000 40 0 0 0 0", "0 1 0 0 0 FF", "B", "1", "FF", "0"};
-    for (int row = 0; row < kRowCount; ++row) {
-        if (row != kCardBusRow) {
-            EXPECT_EQ(Value(row), expected[row]) << kRowLabels[row];
+    for (int row = 0; row < ordinary::Count; ++row) {
+        if (row != ordinary::CardBusCis) {
+            EXPECT_EQ(Value(row), expected[row]) << kOrdinaryRows[row].label;
         }
     }
     EXPECT_STREQ(views.vendorName->Text(), "Intel");
     EXPECT_STREQ(views.subclassName->Text(), "ethernet");
     EXPECT_STREQ(views.className->Text(), "network");
     EXPECT_STREQ(views.subsystemVendorName->Text(), "Asustek");
-    for (int row = 0; row < kBridgeRowCount; ++row) {
+    for (int row = 0; row < bridge::Count; ++row) {
         EXPECT_STREQ(views.bridgeLabels[row]->Text(), "");
         EXPECT_STREQ(views.bridgeValues[row]->Text(), "");
     }
@@ -151,15 +151,15 @@ TEST_F(DeviceWindowTest, AnOrdinaryFunctionShowsEveryFieldInHex)
 TEST_F(DeviceWindowTest, ABridgeShowsTheBridgeRowsInAWindowSixtyTaller)
 {
     Open({CardBusBridge(1)});
-    const char* expected[kBridgeRowCount] = {
+    const char* expected[bridge::Count] = {
         "F0000000  0", "F0000000  0", "1000  0", "8  0", "0", "2", "5", "20", "22A0", "E1",
         "F1", "FE80", "FE90", "D001", "DFF1", "1", "FFFFFFFF", "0", "12", "0", "0", "FF", "0", "B"};
-    for (int row = 0; row < kBridgeRowCount; ++row) {
-        EXPECT_EQ(BridgeValue(row), expected[row]) << kBridgeLabels[row];
-        EXPECT_STREQ(views.bridgeLabels[row]->Text(), kBridgeLabels[row]);
+    for (int row = 0; row < bridge::Count; ++row) {
+        EXPECT_EQ(BridgeValue(row), expected[row]) << kBridgeRows[row].label;
+        EXPECT_STREQ(views.bridgeLabels[row]->Text(), kBridgeRows[row].label);
     }
-    for (int row = kFirstHeaderRow; row < kRowCount; ++row) {
-        EXPECT_STREQ(views.labels[row]->Text(), "") << kRowLabels[row];
+    for (int row = ordinary::kFirstLayoutRow; row < ordinary::Count; ++row) {
+        EXPECT_STREQ(views.labels[row]->Text(), "") << kOrdinaryRows[row].label;
         EXPECT_EQ(Value(row), "");
     }
     EXPECT_EQ(Value(0), "104C");
@@ -171,29 +171,36 @@ TEST_F(DeviceWindowTest, ABridgeShowsTheBridgeRowsInAWindowSixtyTaller)
     EXPECT_EQ(window->Bounds().Height(), 340);
 }
 
-TEST_F(DeviceWindowTest, TheRowsSwitchOnlyWhenTheHeaderTypeChangesBetweenZeroAndNonZero)
+TEST_F(DeviceWindowTest, TheLayoutBitsChooseTheRowsAndOnlyAChangeOfRowsResizes)
 {
-    Open({NetworkCard(), CardBusBridge(1), Unnamed(0x80, 0x10DE, 0xFF, 1), NetworkCard(),
+    pci_info multiFunction = NetworkCard();
+    multiFunction.header_type = 0x80;
+    Open({NetworkCard(), CardBusBridge(1), CardBusBridge(0x81), multiFunction, NetworkCard(),
           CardBusBridge(2)});
     Choose(window, 1);
     EXPECT_EQ(window->Bounds().Height(), 340);
-    // A multi-function device (0x80) has a non-zero header type too: no second growth.
+    // A bridge that is one function of several (0x81) keeps the bridge rows: no second growth.
     Choose(window, 2);
     EXPECT_EQ(window->Bounds().Height(), 340);
     EXPECT_STREQ(views.bridgeLabels[0]->Text(), "Base Registers");
-    EXPECT_EQ(Value(12), "80");
+    EXPECT_EQ(Value(12), "81");
 
+    // An ordinary function of a multi-function device (0x80) shows its fields under their labels.
     Choose(window, 3);
     EXPECT_EQ(window->Bounds().Height(), 280);
-    for (int row = kFirstHeaderRow; row < kRowCount; ++row)
-        EXPECT_STREQ(views.labels[row]->Text(), kRowLabels[row]);
+    for (int row = ordinary::kFirstLayoutRow; row < ordinary::Count; ++row)
+        EXPECT_STREQ(views.labels[row]->Text(), kOrdinaryRows[row].label);
     EXPECT_STREQ(views.bridgeLabels[23]->Text(), "");
     EXPECT_EQ(BridgeValue(5), "");
+    EXPECT_EQ(Value(12), "80");
     EXPECT_EQ(Value(14), "8301");
+    EXPECT_EQ(Value(19), "FEBC0000 C000 0 0 0 FFFFFFFF");
+    EXPECT_EQ(Value(23), "B");
+    EXPECT_STREQ(views.subsystemVendorName->Text(), "Asustek");
 
-    Choose(window, 0);
-    EXPECT_EQ(window->Bounds().Height(), 280);
     Choose(window, 4);
+    EXPECT_EQ(window->Bounds().Height(), 280);
+    Choose(window, 5);
     EXPECT_EQ(window->Bounds().Height(), 340);
 }
 

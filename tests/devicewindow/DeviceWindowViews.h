@@ -5,7 +5,7 @@
 // the way are checked, so a view added out of place fails the collection.
 
 #include <PciStringView.h>
-#include <RowLabels.h>
+#include <DeviceRows.h>
 #include <Window.h>
 
 #include <gtest/gtest.h>
@@ -14,14 +14,14 @@
 
 struct DeviceWindowViews {
     PciStringView* version = nullptr;
-    PciStringView* labels[kRowCount] = {};
-    PciStringView* values[kRowCount] = {};
+    PciStringView* labels[ordinary::Count] = {};
+    PciStringView* values[ordinary::Count] = {};
     PciStringView* vendorName = nullptr;
     PciStringView* subclassName = nullptr;
     PciStringView* className = nullptr;
     PciStringView* subsystemVendorName = nullptr;
-    PciStringView* bridgeLabels[kBridgeRowCount] = {};
-    PciStringView* bridgeValues[kBridgeRowCount] = {};
+    PciStringView* bridgeLabels[bridge::Count] = {};
+    PciStringView* bridgeValues[bridge::Count] = {};
 };
 
 class ViewWalker {
@@ -52,23 +52,23 @@ inline DeviceWindowViews CollectViews(const BWindow* window)
     views.version = walker.Next("version");
     walker.Next("EditButton");
     walker.Next("devicemenu");
-    for (int row = 0; row < kRowCount; ++row) {
-        if (row == kCardBusRow)
+    for (int row = 0; row < ordinary::Count; ++row) {
+        if (row == ordinary::CardBusCis)
             continue;
-        const char* name = kRowLabels[row];
-        if (row == 0)
+        const char* name = kOrdinaryRows[row].label;
+        if (row == ordinary::VendorId)
             views.vendorName = walker.Next(name);
-        if (row == 7)
+        if (row == ordinary::ClassSub)
             views.subclassName = walker.Next(name);
-        if (row == 8)
+        if (row == ordinary::ClassBase)
             views.className = walker.Next(name);
-        if (row == 15)
+        if (row == ordinary::SubsystemVendorId)
             views.subsystemVendorName = walker.Next(name);
         views.labels[row] = walker.Next(name);
         views.values[row] = walker.Next(name);
     }
-    for (int row = 0; row < kBridgeRowCount; ++row) {
-        views.bridgeLabels[row] = walker.Next(kBridgeLabels[row]);
+    for (int row = 0; row < bridge::Count; ++row) {
+        views.bridgeLabels[row] = walker.Next(kBridgeRows[row].label);
         views.bridgeValues[row] = walker.Next("");
     }
     EXPECT_TRUE(walker.AtEnd());

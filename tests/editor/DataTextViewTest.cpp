@@ -122,7 +122,7 @@ TEST_F(DataTextViewTest, EnterGivesUpTheFocus)
 
 TEST_F(DataTextViewTest, ALockedCellTakesNoTypingAndWritesNothingBackOnEnter)
 {
-    window->cell->SetText("7");
+    window->cell->ShowDeviceByte("7");
     window->cell->MakeFocus(true);
     window->cell->MakeSelectable(false);
     window->cell->MakeEditable(false);

@@ -1,3 +1,4 @@
+#include "EditorRequests.h"
 #include "EditorViews.h"
 #include "InstalledMachine.h"
 #include "KitTestSupport.h"
@@ -63,23 +64,6 @@ protected:
     EditWindow* editor = nullptr;
 };
 
-BMessage WriteRequest(int32 offset, uint8 byte)
-{
-    BMessage request(kWriteRequest);
-    request.AddInt32(kOffsetField, offset);
-    request.AddInt8(kDataField, static_cast<int8>(byte));
-    return request;
-}
-
-BMessage AddressMessage(PciAddress address)
-{
-    BMessage message(kEditorAddress);
-    message.AddInt8(kBusField, static_cast<int8>(address.bus));
-    message.AddInt8(kDeviceField, static_cast<int8>(address.device));
-    message.AddInt8(kFunctionField, static_cast<int8>(address.function));
-    return message;
-}
-
 } // namespace
 
 TEST_F(EditWindowTest, ANewEditorShowsTheFunctionLocked)
@@ -126,13 +110,13 @@ TEST_F(EditWindowTest, TheReadOnlyToggleLocksAndUnlocksEveryCell)
 TEST_F(EditWindowTest, AWriteRequestWritesOneByteAndReadsTheGridBack)
 {
     Post(BMessage(kReadOnlyToggle));
-    Post(WriteRequest(0x3C, 0x0B));
+    Post(WriteRequest(kNic, 0x3C, 0x0B));
     std::vector<ConfigWrite> expected{{kNic, 0x3C, 1, 0x0B}};
     EXPECT_EQ(machine.bus.WriteLog(), expected);
     EXPECT_EQ(CellText(editor, 0x3C), "B");
 
     // The vendor ID ignores writes: its cell shows what the device still holds.
-    Post(WriteRequest(0x00, 0x12));
+    Post(WriteRequest(kNic, 0x00, 0x12));
     EXPECT_EQ(machine.bus.WriteLog().size(), 2u);
     EXPECT_EQ(CellText(editor, 0x00), "86");
     ExpectGridShows(kNic);
@@ -141,25 +125,25 @@ TEST_F(EditWindowTest, AWriteRequestWritesOneByteAndReadsTheGridBack)
 TEST_F(EditWindowTest, MalformedWriteRequestsWriteNothing)
 {
     Post(BMessage(kReadOnlyToggle));
-    BMessage noData(kWriteRequest);
-    noData.AddInt32(kOffsetField, 0x3C);
-    BMessage noOffset(kWriteRequest);
-    noOffset.AddInt8(kDataField, 1);
-    BMessage offsetOfWrongType(kWriteRequest);
+    BMessage noData = WriteRequest(kNic, 0x3C, 1);
+    noData.RemoveName(kDataField);
+    BMessage noOffset = WriteRequest(kNic, 0x3C, 1);
+    noOffset.RemoveName(kOffsetField);
+    BMessage offsetOfWrongType = noOffset;
     offsetOfWrongType.AddInt8(kOffsetField, 0x3C);
-    offsetOfWrongType.AddInt8(kDataField, 1);
-    BMessage dataOfWrongType(kWriteRequest);
-    dataOfWrongType.AddInt32(kOffsetField, 0x3C);
+    BMessage dataOfWrongType = noData;
     dataOfWrongType.AddInt32(kDataField, 1);
-    for (const BMessage& request : {noData, noOffset, offsetOfWrongType, dataOfWrongType,
-                                    WriteRequest(256, 1), WriteRequest(-1, 1),
-                                    WriteRequest(INT32_MIN, 1)})
+    BMessage noFunction = WriteRequest(kNic, 0x3C, 1);
+    noFunction.RemoveName(kFunctionField);
+    for (const BMessage& request : {noData, noOffset, offsetOfWrongType, dataOfWrongType, noFunction,
+                                    WriteRequest(kNic, 256, 1), WriteRequest(kNic, -1, 1),
+                                    WriteRequest(kNic, INT32_MIN, 1)})
         Post(request);
     EXPECT_TRUE(machine.bus.WriteLog().empty());
     ExpectGridShows(kNic);
 }
 
-TEST_F(EditWindowTest, AnAddressMessageRetargetsTheGridAndKeepsTheLock)
+TEST_F(EditWindowTest, AnAddressMessageRetargetsTheGridAndItsWritesAndKeepsTheLock)
 {
     Post(BMessage(kReadOnlyToggle));
     Post(AddressMessage(kIde));
@@ -168,7 +152,9 @@ TEST_F(EditWindowTest, AnAddressMessageRetargetsTheGridAndKeepsTheLock)
     ExpectGridShows(kIde);
     EXPECT_TRUE(AllCellsUnlocked(true));
 
-    Post(WriteRequest(0x3C, 0x0E));
+    // A byte typed for the function shown before is written to no function.
+    Post(WriteRequest(kNic, 0x3C, 0x0D));
+    Post(WriteRequest(kIde, 0x3C, 0x0E));
     std::vector<ConfigWrite> expected{{kIde, 0x3C, 1, 0x0E}};
     EXPECT_EQ(machine.bus.WriteLog(), expected);
 }

@@ -2,6 +2,7 @@
 // their seed corpora.
 
 #include "CellWindow.h"
+#include "EditorRequests.h"
 #include "InstalledMachine.h"
 #include "KitTestSupport.h"
 
@@ -40,9 +41,7 @@ TEST(FuzzFindings, AWriteRequestToALockedEditorWritesNothing)
 {
     InstalledMachine machine(StandardMachine());
     auto* editor = new EditWindow(BRect(280, 150, 610, 380), 0, 0, 0);
-    BMessage request(kWriteRequest);
-    request.AddInt32(kOffsetField, 0x3C);
-    request.AddInt8(kDataField, 0x5A);
+    BMessage request = WriteRequest({0, 0, 0}, 0x3C, 0x5A);
     editor->PostMessage(&request);
     kittest::DeliverPostedMessages();
     EXPECT_TRUE(machine.bus.WriteLog().empty());

@@ -99,9 +99,10 @@ TEST_F(ControlTest, ACheckBoxKeepsItsValueAndAClickFlipsIt)
     EXPECT_EQ(window->received[1].what, FourCharCode("cbox"));
 }
 
-TEST_F(ControlTest, ChoosingARadioItemPostsItsCodeMarksItAndRenamesTheField)
+TEST_F(ControlTest, ChoosingARadioItemPostsItsCodeMarksOnlyItAndRenamesTheField)
 {
     EXPECT_STREQ(window->field->MenuLabel(), "0");
+    EXPECT_EQ(kittest::OpenMenuWithKey(window->field, B_DOWN_ARROW), 0);
     kittest::ChooseMenuItem(window->field, 2);
     kittest::DeliverPostedMessages();
     ASSERT_EQ(window->received.size(), 1u);
@@ -116,6 +117,11 @@ TEST_F(ControlTest, ChoosingARadioItemPostsItsCodeMarksItAndRenamesTheField)
     EXPECT_FALSE(window->menu->ItemAt(2)->IsMarked());
     EXPECT_TRUE(window->menu->ItemAt(1)->IsMarked());
     EXPECT_STREQ(window->field->MenuLabel(), "1");
+    // An item once marked shows no empty box; the keys open the menu at the marked item.
+    for (int32 i = 0; i < 3; ++i)
+        EXPECT_EQ(kittest::ShowsCheckBox(window->menu->ItemAt(i)), i == 1) << i;
+    for (uchar key : {uchar(' '), uchar(B_ENTER), uchar(B_DOWN_ARROW)})
+        EXPECT_EQ(kittest::OpenMenuWithKey(window->field, key), 1) << int(key);
 }
 
 TEST_F(ControlTest, OneOfEachControlLooksRight)

@@ -1,4 +1,5 @@
 #include "PCI.h"
+#include "PciMachine.h"
 #include "PciEnumeration.h"
 #include "PciBusSelection.h"
 #include "SimulatedBus.h"
@@ -163,8 +164,11 @@ TEST_F(SimulatedBusTest, MachinesOfAnySizeEnumerateInAddressOrder)
     }
 }
 
-// Nothing is installed here: the calls reach the machine the simulated backend defines.
-TEST(SimulatedStandardMachine, ServesTheCallsWithoutSetUp)
+// Nothing is installed here: the calls reach the machine the simulated backend defines, which
+// calls itself simulated so its windows can say so.
+TEST(SimulatedStandardMachine, ServesTheCallsWithoutSetUpUnderItsName)
 {
     EXPECT_EQ(EnumeratePci().size(), StandardMachine().size());
+    EXPECT_STREQ(get_pci_machine_name(), "simulated");
+    EXPECT_EQ(get_pci_config_reach(), PCI_REACH_ALL);
 }

@@ -60,6 +60,8 @@ Qt::Key QtKeyFor(uchar key)
         return Qt::Key_End;
     case B_DELETE:
         return Qt::Key_Delete;
+    case ' ':
+        return Qt::Key_Space;
     default:
         throw std::invalid_argument("not a key code the kit knows");
     }
@@ -168,11 +170,28 @@ void ChooseMenuItem(BMenuField* field, int32 index)
         QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, where);
         return;
     }
-    // An item scrolled out of a long menu is reached with the keys, as a person would.
-    for (int32 step = 0; step <= index; ++step)
+    // An item scrolled out of a long menu is reached with the keys from the highlighted one
+    // (none: -1), as a person would.
+    int32 at = static_cast<int32>(menu->actions().indexOf(menu->activeAction()));
+    for (; at < index; ++at)
         QTest::keyClick(menu, Qt::Key_Down);
+    for (; at > index; --at)
+        QTest::keyClick(menu, Qt::Key_Up);
     QTest::keyClick(menu, Qt::Key_Return);
 }
+
+int32 OpenMenuWithKey(BMenuField* field, uchar key)
+{
+    QTest::keyClick(WidgetOf(field)->findChild<QPushButton*>(), QtKeyFor(key));
+    QMenu* menu = kit::MenuState::Of(field->Menu()).qmenu.get();
+    if (!menu->isVisible())
+        return -1;
+    const int32 highlighted = static_cast<int32>(menu->actions().indexOf(menu->activeAction()));
+    menu->hide();
+    return highlighted;
+}
+
+bool ShowsCheckBox(const BMenuItem* item) { return kit::MenuItemState::Of(item).action->isCheckable(); }
 
 void CloseWindow(BWindow* window) { WindowWidgetOf(window)->close(); }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 class BMenuField;
+class BMenuItem;
 class BView;
 
 namespace kittest {
@@ -51,6 +52,14 @@ void PressShortcut(BView* view, char letter);
 
 // Opens the field's menu with a click and clicks the item at index.
 void ChooseMenuItem(BMenuField* field, int32 index);
+
+// Presses key (' ', B_ENTER, B_DOWN_ARROW ...) on the field as a person who tabbed to it, and
+// returns the index of the item highlighted in the menu that opened (-1 when none opened),
+// closing the menu again.
+int32 OpenMenuWithKey(BMenuField* field, uchar key);
+
+// Whether the item is drawn with a box beside it, ticked or empty.
+bool ShowsCheckBox(const BMenuItem* item);
 
 // What the window's close button does.
 void CloseWindow(BWindow* window);

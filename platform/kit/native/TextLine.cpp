@@ -57,6 +57,15 @@ void TextLine::focusInEvent(QFocusEvent* event)
         selectAll();
 }
 
+void TextLine::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    // As on the old kit, a view hears through MakeFocus(false) that the focus moved on; a
+    // window going to the back, or a menu opening over it, leaves the focus where it was.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        fView->MakeFocus(false);
+}
+
 bool TextLine::AcceptsMouse(const QMouseEvent* event) const
 {
     // Middle-button paste would put text in without a key.

@@ -5,8 +5,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <set>
 #include <tuple>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 extern "C" {
 #include <pci/pci.h>
@@ -242,4 +246,37 @@ const HostBus::Function* HostBus::Find(PciAddress address) const
 {
     const auto found = std::ranges::find(fFunctions, address, &Function::address);
     return found != fFunctions.end() ? &*found : nullptr;
+}
+
+pci_config_reach HostBus::Reach()
+{
+    std::lock_guard lock(fLock);
+    if (fFunctions.empty())
+        return PCI_REACH_ALL;
+    const Function& first = fFunctions.front();
+    // The kernel gives a reader without the rights the first 64 bytes and no more, so a read
+    // just past them comes back short.
+    u8 byte = 0;
+    int whole = 0;
+    LibpciGuard::Run([&] { whole = pci_read_block(first.handle, config::kHeaderSize, &byte, 1); });
+    if (whole == 0)
+        return PCI_REACH_FIRST_64_BYTES;
+    return CanWrite(first) ? PCI_REACH_ALL : PCI_REACH_READ_ONLY;
+}
+
+// Only the kernel's sysfs files can be written, and only by whoever may open them for
+// writing; the other methods (a dump file) take no writes at all.
+bool HostBus::CanWrite(const Function& function) const
+{
+    if (fReader->method != PCI_ACCESS_SYS_BUS_PCI)
+        return false;
+    const char* root = nullptr;
+    LibpciGuard::Run([&] { root = pci_get_param(fReader, Text("sysfs.path")); });
+    if (root == nullptr)
+        return false;
+    char path[512];
+    std::snprintf(path, sizeof(path), "%s/devices/%04x:%02x:%02x.%d/config", root,
+        function.domain, function.address.bus, function.address.device,
+        function.address.function);
+    return faccessat(AT_FDCWD, path, W_OK, AT_EACCESS) == 0;
 }

@@ -35,6 +35,7 @@ public:
     uint32 Read(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size) override;
     void Write(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size,
         uint32 value) override;
+    pci_config_reach Reach() override;
 
 private:
     struct Function {
@@ -47,6 +48,7 @@ private:
     pci_access* Open(bool writeable) const;
     void Enumerate();
     const Function* Find(PciAddress address) const;
+    bool CanWrite(const Function& function) const;
 
     const int fMethod;
     const Parameters fParameters;

@@ -1,8 +1,11 @@
 #include "SimulatedBus.h"
 
 #include <iterator>
+#include <utility>
 
-SimulatedBus::SimulatedBus(const std::vector<SimulatedFunction>& functions)
+SimulatedBus::SimulatedBus(const std::vector<SimulatedFunction>& functions,
+    std::string machineName)
+    : fMachineName(std::move(machineName))
 {
     for (const SimulatedFunction& function : functions)
         fFunctions.insert_or_assign(function.Address(), function);
@@ -54,4 +57,9 @@ void SimulatedBus::Write(uint8 bus, uint8 device, uint8 function, int32 offset, 
     const auto found = fFunctions.find(address);
     if (found != fFunctions.end())
         found->second.Write(offset, size, value);
+}
+
+const char* SimulatedBus::MachineName() const
+{
+    return fMachineName.c_str();
 }

@@ -7,6 +7,7 @@
 
 #include <map>
 #include <mutex>
+#include <string>
 #include <vector>
 
 // A machine in memory, safe to write to. It lists its functions in (bus, device, function)
@@ -14,8 +15,10 @@
 class SimulatedBus final : public PciBus {
 public:
     SimulatedBus() = default;
-    // A later function at the same address replaces an earlier one.
-    explicit SimulatedBus(const std::vector<SimulatedFunction>& functions);
+    // A later function at the same address replaces an earlier one. machineName is what the
+    // windows' titles call the machine; tests leave it empty, so their titles are the real bus's.
+    explicit SimulatedBus(const std::vector<SimulatedFunction>& functions,
+        std::string machineName = {});
 
     // As a hot removal: the function's reads give all ones and enumeration skips it; writes
     // to it change nothing but are still logged as attempts.
@@ -27,8 +30,10 @@ public:
     uint32 Read(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size) override;
     void Write(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size,
         uint32 value) override;
+    const char* MachineName() const override;
 
 private:
+    const std::string fMachineName;
     mutable std::mutex fLock;
     std::map<PciAddress, SimulatedFunction> fFunctions;
     std::vector<ConfigWrite> fWriteLog;

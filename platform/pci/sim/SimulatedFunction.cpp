@@ -2,6 +2,7 @@
 
 #include "ConfigDecoder.h"
 
+#include <algorithm>
 #include <span>
 
 using namespace config;
@@ -48,6 +49,13 @@ SimulatedFunction::SimulatedFunction(PciAddress address, uint16 vendorId, uint16
     Define(kMemoryBase, 4, 0, 0xFFF0FFF0);
     Define(kPrefetchableBase, 4, 0, 0xFFF0FFF0);
     Define(kBridgeControl, 2, 0, kBridgeControlWritable);
+}
+
+SimulatedFunction::SimulatedFunction(PciAddress address,
+    std::span<const uint8, kSpaceSize> image)
+    : SimulatedFunction(address, 0, 0, 0, 0, image[kHeaderType])
+{
+    std::ranges::copy(image, fImage.begin());
 }
 
 SimulatedFunction& SimulatedFunction::Define(int32 offset, int32 size, uint32 value,

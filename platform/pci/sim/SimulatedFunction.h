@@ -7,6 +7,7 @@
 #include "PlatformFacts.h"
 
 #include <array>
+#include <span>
 
 // One function's configuration space, behaving as hardware does: each byte has the bits
 // software may change and the bits a written 1 clears; everything else is read-only, and space
@@ -18,6 +19,10 @@ public:
     // latency timer and interrupt line, and for a bridge its writable bus numbers and windows.
     SimulatedFunction(PciAddress address, uint16 vendorId, uint16 deviceId, uint32 classCode,
         uint8 revision, uint8 headerType = 0);
+    // A copy of a function in the state image holds. Its registers take writes by the rules
+    // above; everything else, base address registers among it (a copy cannot tell what size
+    // they decode), is read-only.
+    SimulatedFunction(PciAddress address, std::span<const uint8, config::kSpaceSize> image);
 
     // Shapes one register: its value, the bits software may change and the bits a written 1
     // clears.

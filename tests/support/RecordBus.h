@@ -2,7 +2,8 @@
 #define PCIZ_TESTS_RECORD_BUS_H
 
 // A bus that hands out ready-made records, so the device window can be shown exactly the
-// values a test chose, independent of how a configuration image is decoded.
+// values a test chose, independent of how a configuration image is decoded; it reaches as
+// much of the configuration space as a test says.
 
 #include <PCI.h>
 #include <PciBus.h>
@@ -27,6 +28,9 @@ public:
     }
     uint32 Read(uint8, uint8, uint8, int32, int32) override { return 0xFF; }
     void Write(uint8, uint8, uint8, int32, int32, uint32) override {}
+    pci_config_reach Reach() override { return reach; }
+
+    pci_config_reach reach = PCI_REACH_ALL;
 
 private:
     std::vector<pci_info> fRecords;

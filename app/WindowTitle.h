@@ -1,0 +1,11 @@
+#ifndef PCIZ_APP_WINDOW_TITLE_H
+#define PCIZ_APP_WINDOW_TITLE_H
+
+#include <string>
+
+// A window's title, naming the machine when it is not this machine's own bus, so practice on
+// a simulated machine is never mistaken for the real one: "Pci Zorvane (simulated)".
+// note, when given, says what else a person must know: "Edit PCI Config (read only: ...)".
+std::string WindowTitle(const char* title, const char* note = nullptr);
+
+#endif

@@ -1,0 +1,29 @@
+#ifndef PCIZ_TESTS_EDITOR_REQUESTS_H
+#define PCIZ_TESTS_EDITOR_REQUESTS_H
+
+// The messages the editor takes, built as the device window and the cells build them.
+
+#include <Message.h>
+#include <PciAddress.h>
+#include <WindowMessages.h>
+
+inline BMessage AddressMessage(PciAddress address)
+{
+    BMessage message(kEditorAddress);
+    message.AddInt8(kBusField, static_cast<int8>(address.bus));
+    message.AddInt8(kDeviceField, static_cast<int8>(address.device));
+    message.AddInt8(kFunctionField, static_cast<int8>(address.function));
+    return message;
+}
+
+// A byte typed at offset of the function at address.
+inline BMessage WriteRequest(PciAddress address, int32 offset, uint8 byte)
+{
+    BMessage request = AddressMessage(address);
+    request.what = kWriteRequest;
+    request.AddInt32(kOffsetField, offset);
+    request.AddInt8(kDataField, static_cast<int8>(byte));
+    return request;
+}
+
+#endif

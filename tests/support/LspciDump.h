@@ -1,0 +1,58 @@
+#ifndef PCIZ_TESTS_LSPCI_DUMP_H
+#define PCIZ_TESTS_LSPCI_DUMP_H
+
+// Dump files in the format of `lspci -x`, which libpci's dump method reads, so the PCI code
+// can be tested on functions described here instead of on hardware.
+
+#include <PciAddress.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+struct DumpedFunction {
+    std::string location;  // [domain:]bus:device.function, as lspci prints it
+    PciAddress address;
+    std::vector<uint8> bytes;
+};
+
+// length bytes in a pattern, with the IDs and the header type in their places.
+inline std::vector<uint8> Image(uint16 vendorId, uint16 deviceId, uint8 headerType, size_t length)
+{
+    std::vector<uint8> bytes(length);
+    for (size_t i = 0; i < length; ++i)
+        bytes[i] = uint8(i * 7 + vendorId);
+    bytes[0] = uint8(vendorId);
+    bytes[1] = uint8(vendorId >> 8);
+    bytes[2] = uint8(deviceId);
+    bytes[3] = uint8(deviceId >> 8);
+    bytes[0x0E] = headerType;
+    return bytes;
+}
+
+// Returns the path of the file written under the test's temporary folder.
+inline std::string WriteDump(const std::string& name, const std::vector<DumpedFunction>& functions)
+{
+    const std::string path = testing::TempDir() + name;
+    std::ofstream dump(path);
+    for (const DumpedFunction& function : functions) {
+        dump << function.location << " Unassigned class [ff00]: Test function\n";
+        for (size_t line = 0; line < function.bytes.size(); line += 16) {
+            char text[16];
+            std::snprintf(text, sizeof text, "%02x:", unsigned(line));
+            dump << text;
+            for (size_t i = line; i < line + 16 && i < function.bytes.size(); ++i) {
+                std::snprintf(text, sizeof text, " %02x", function.bytes[i]);
+                dump << text;
+            }
+            dump << '\n';
+        }
+        dump << '\n';
+    }
+    return path;
+}
+
+#endif
