@@ -67,12 +67,21 @@ void ViewState::ApplyPending()
 
 void ViewState::SetWidgetHighColor()
 {
-    QColor color(highColor.red, highColor.green, highColor.blue, highColor.alpha);
-    QPalette palette = Widget()->palette();
-    palette.setColor(QPalette::WindowText, color);
-    palette.setColor(QPalette::Text, color);
-    palette.setColor(QPalette::ButtonText, color);
-    Widget()->setPalette(palette);
+    // A window pins the default colour for all its views: one that keeps it needs no palette
+    // of its own, which would cost each view a palette to resolve against its window's.
+    if (highColor == kDefaultHighColor && !Widget()->testAttribute(Qt::WA_SetPalette))
+        return;
+    PinTextColor(Widget(), highColor);
+}
+
+void PinTextColor(QWidget* widget, rgb_color color)
+{
+    QColor textColor(color.red, color.green, color.blue, color.alpha);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, textColor);
+    palette.setColor(QPalette::Text, textColor);
+    palette.setColor(QPalette::ButtonText, textColor);
+    widget->setPalette(palette);
 }
 
 } // namespace kit

@@ -10,6 +10,12 @@
 
 namespace kit {
 
+// Every view draws its text black until told otherwise.
+constexpr rgb_color kDefaultHighColor{0, 0, 0, 255};
+
+// Makes color the one widget and its children draw text with, whatever the desktop's theme.
+void PinTextColor(QWidget* widget, rgb_color color);
+
 // What the kit keeps of a view: its own record of frame, font and colour, and the Qt widget
 // that shows it. The view owns the widget.
 struct ViewState {
@@ -35,7 +41,7 @@ struct ViewState {
     uint32 resizingMode;
     uint32 flags;
     BFont font;
-    rgb_color highColor{0, 0, 0, 255};
+    rgb_color highColor = kDefaultHighColor;
     BWindow* window = nullptr;
     bool fontPending = false;
     bool highColorPending = false;
