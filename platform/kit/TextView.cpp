@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QPalette>
+#include <QPointer>
 
 #include <algorithm>
 #include <bitset>
@@ -28,21 +29,37 @@ constexpr int kTextPadding = 2 * 2 + 1;
 
 int32 Utf8Length(const QString& text) { return static_cast<int32>(text.toUtf8().size()); }
 
-// Measuring a text shapes it, and a grid of cells shows the same few texts in one font again
-// and again: each width is measured once. The bound only keeps an unusual program from
-// growing the table without end.
+// Widths already measured, by font and text: measuring a text shapes it, and a grid of cells
+// shows the same few texts in one font again and again. The table goes with the application,
+// as no font may outlive it; the bound only keeps an unusual program from growing it without
+// end.
+class TextWidths : public QObject {
+public:
+    using QObject::QObject;
+
+    int Of(const QFont& font, const QString& text)
+    {
+        constexpr qsizetype kMostRemembered = 4096;
+        const std::pair key(font, text);
+        if (const auto known = fWidths.constFind(key); known != fWidths.constEnd())
+            return *known;
+        if (fWidths.size() >= kMostRemembered)
+            fWidths.clear();
+        const int width = QFontMetrics(font).horizontalAdvance(text);
+        fWidths.insert(key, width);
+        return width;
+    }
+
+private:
+    QHash<std::pair<QFont, QString>, int> fWidths;
+};
+
 int TextWidth(const QFont& font, const QString& text)
 {
-    constexpr qsizetype kMostRemembered = 4096;
-    static QHash<std::pair<QFont, QString>, int> widths;
-    const std::pair key(font, text);
-    if (const auto known = widths.constFind(key); known != widths.constEnd())
-        return *known;
-    if (widths.size() >= kMostRemembered)
-        widths.clear();
-    const int width = QFontMetrics(font).horizontalAdvance(text);
-    widths.insert(key, width);
-    return width;
+    static QPointer<TextWidths> widths;
+    if (widths.isNull())
+        widths = new TextWidths(QCoreApplication::instance());
+    return widths->Of(font, text);
 }
 
 } // namespace
