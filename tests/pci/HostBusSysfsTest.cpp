@@ -8,14 +8,12 @@
 #include <vector>
 
 // Reads this machine's functions through the default host bus and holds them against the
-// kernel's own view in sysfs. It never writes.
-
+// kernel's own view in sysfs: where sysfs shows none (without-sysfs.sh hides it), the bus
+// lists none either, whatever /proc still shows. It never writes.
 
 TEST(HostBusSysfs, ReadsWhatTheKernelShows)
 {
     const std::vector<SysfsFunction> functions = ListSysfsFunctions();
-    if (functions.empty())
-        GTEST_SKIP() << "no PCI functions visible";
     InstallPciBus(nullptr);
 
     for (int32 n = 0; n < int32(functions.size()); ++n) {
