@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Runs the host bus's sysfs test in a private mount namespace with /sys/bus hidden, so that
-# /sys/bus/pci is missing as in a container or chroot: the bus must list nothing, though
+# Runs the fidelity test in a private mount namespace with /sys/bus hidden, so that
+# /sys/bus/pci is missing as in a container or chroot: the host bus must list nothing, though
 # /proc/bus/pci still lists the functions and libpci's automatic choice would read them there.
-#   without-sysfs.sh PCI_HOST_TEST
+#   without-sysfs.sh FIDELITY_TEST
 # Exit 77 (skipped) where namespaces are not allowed.
 set -u
 if ! unshare --map-root-user --mount true 2>/dev/null; then
@@ -11,4 +11,4 @@ if ! unshare --map-root-user --mount true 2>/dev/null; then
 fi
 exec unshare --map-root-user --mount bash -c '
   mount -t tmpfs -o ro hidden /sys/bus || exit 77
-  exec "$0" --gtest_filter=HostBusSysfs.ReadsWhatTheKernelShows' "$1"
+  exec "$0" --gtest_filter=HostFidelity.RecordsHoldTheConfigFilesIdentity' "$1"
