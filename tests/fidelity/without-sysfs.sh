@@ -9,6 +9,7 @@ if ! unshare --map-root-user --mount true 2>/dev/null; then
   echo "SKIP: this user may not make a mount namespace"
   exit 77
 fi
+# shellcheck disable=SC2016  # expanded by the shell inside the namespace
 exec unshare --map-root-user --mount bash -c '
   mount -t tmpfs -o ro hidden /sys/bus || exit 77
   exec "$0" --gtest_filter=HostFidelity.RecordsHoldTheConfigFilesIdentity' "$1"

@@ -25,18 +25,20 @@ start() {
   launcher_pid=$!
   eventually grep -q ', port ' "$work/out"
   read -r DISPLAY port < <(sed -n 's/.*(display \(:[0-9]*\), port \([0-9]*\)).*/\1 \2/p' "$work/out")
-  export DISPLAY XAUTHORITY=$(echo "$work"/tmp/tmp.*/Xauthority)
+  XAUTHORITY=$(echo "$work"/tmp/tmp.*/Xauthority)
+  export DISPLAY XAUTHORITY
   device=$(timeout 20 xdotool search --sync --onlyvisible --name '^Pci Zorvane' | head -n1)
-  started=$(ps -o pid= --ppid "$launcher_pid")
+  mapfile -t started < <(ps -o pid= --ppid "$launcher_pid" | tr -d " ")
 }
+gone() { ! kill -0 "$launcher_pid" 2>/dev/null; }
 
 # ended STATUS: the launcher ended with STATUS and left no process, port or file behind.
 ended() {
-  eventually eval '! kill -0 "$launcher_pid" 2>/dev/null' || kill -KILL "$launcher_pid" $started
+  eventually gone || kill -KILL "$launcher_pid" "${started[@]}"
   wait "$launcher_pid"
   local status=$?
   [[ $status == "$1" ]] || fail "the launcher ended with $status, want $1: $(cat "$work/out")"
-  [[ -z $(ps -o pid= -p "${started//$'\n'/,}") ]] || fail "left running: $(ps -o args= -p "${started//$'\n'/,}")"
+  ! ps -o args= -p "${started[*]}" || fail "left running"
   [[ -z $(ss -Hltn "sport = :$port") && -z $(ls -A "$work/tmp") ]] || fail "left a port or files"
 }
 
@@ -52,8 +54,9 @@ start
 [[ -z $(find "$work/tmp" -mindepth 1 \( -type d ! -perm 700 -o -type f ! -perm 600 \)) ]] ||
   fail "private files are not 0600 in 0700 folders"
 listening=$(ss -Hltn | awk '{print $4}' | grep -E ":($port|$((6000 + ${DISPLAY#:})))$")
-[[ -n $listening && -z $(grep -vxE "(127\.0\.0\.1|\[::1\]):$port" <<<"$listening") ]] ||
+if [[ -z $listening ]] || grep -qvxE "(127\.0\.0\.1|\[::1\]):$port" <<<"$listening"; then
   fail "listening on: $listening; want only the VNC port, on loopback"
+fi
 eventually framed "$device" || fail "the device window has no title bar"
 xdotool mousemove --window "$device" 175 13 click 1      # the Edit button
 editor=$(timeout 10 xdotool search --sync --onlyvisible --name '^Edit PCI Config' | head -n1)
