@@ -55,7 +55,7 @@ private:
     bool IsDeviceSelection(uint32 code) const;
 
     uint32 fCurrentDevice = 0;
-    // Room for every function the bus reports, however many.
+    // Room for every function the bus reports, however many (docs/departures.md).
     std::vector<pci_info> fDevices;
     PciStringView* fRowLabels[ordinary::Count] = {};
     PciStringView* fRowValues[ordinary::Count] = {};

@@ -41,7 +41,8 @@ void PciWindow::SelectDevice(BMessage* message)
     fCurrentDevice = message->what;
     if (gEditorOpen == 1) {
         const pci_info& selected = Record(fCurrentDevice);
-        // Fields of the same names already in the message would be read instead of these.
+        // Fields of these names already in the message would be read first: replace them
+        // (docs/departures.md).
         message->RemoveName(kBusField);
         message->RemoveName(kDeviceField);
         message->RemoveName(kFunctionField);

@@ -67,8 +67,7 @@ void PciWindow::ShowDevice(uint32 index)
     fNames[ordinary::SubsystemVendorId]->SetText("");
     ShowCommonRows(record);
     // The layout bits choose the rows, as they chose how the record was decoded: a function of
-    // a multi-function device (0x80) is an ordinary one. The old rule took any header type but
-    // 0 for a bridge and showed such a function's fields under bridge labels.
+    // a multi-function device (0x80) is an ordinary one (docs/departures.md).
     if ((record.header_type & PCI_header_type_mask) == PCI_header_type_generic)
         ShowOrdinaryRows(record);
     else

@@ -13,7 +13,8 @@ class BMessage;
 // digits. Enter turns the text into a byte and posts a write request for the cell's offset to
 // the editor, which writes it and reloads the grid; the cell never touches the device. Typing
 // is confirmed by Enter alone: leaving the cell any other way (Escape, the focus moving on)
-// puts the device's byte back, so unconfirmed text never looks like the device's.
+// puts the device's byte back, so unconfirmed text never looks like the device's
+// (docs/departures.md).
 class DataTextView : public BTextView {
 public:
     DataTextView(BRect frame, const char* name, BRect textRect, const BFont* font,

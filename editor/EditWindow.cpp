@@ -171,7 +171,7 @@ void EditWindow::ToggleReadOnly()
 
 void EditWindow::WriteByte(const BMessage* message)
 {
-    // The lock holds whoever posted the request, not only for the cells a person types into.
+    // The lock holds for every request, whoever posted it (docs/departures.md).
     if (fReadOnly == 1)
         return;
     int8 data = 0;
@@ -186,7 +186,7 @@ void EditWindow::WriteByte(const BMessage* message)
 }
 
 // A byte typed for one function is never written to another: a device picked in the menu may
-// have retargeted the editor between the Enter and the request.
+// have retargeted the editor between the Enter and the request (docs/departures.md).
 bool EditWindow::IsForShownFunction(const BMessage* message) const
 {
     uint8 bus = 0;

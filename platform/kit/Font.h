@@ -26,7 +26,7 @@ public:
     void SetStretch(int32 percent) { fStretch = percent; }
     int32 Stretch() const { return fStretch; }
 
-    // Whether every character has the same advance, as the installed font reports it.
+    // Whether every printable ASCII character is drawn with the same advance.
     bool IsFixed() const;
     float StringWidth(const char* text) const;
 

@@ -22,7 +22,8 @@ bool IsValidSize(int32 size)
     return size == 1 || size == 2 || size == 4;
 }
 
-// Offsets are int32 so that a bad one is refused here instead of wrapping onto a register.
+// Offsets are int32 so that a bad one is refused here instead of wrapping onto a register
+// (docs/departures.md).
 bool IsValidAccess(int32 offset, int32 size)
 {
     return IsValidSize(size) && offset >= 0 && offset <= config::kSpaceSize - size

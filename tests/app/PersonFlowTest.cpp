@@ -163,7 +163,7 @@ TEST(PersonFlowOnADump, ShowsTheDumpedBytesInOrderAndTakesWritesByTheRegisters)
         {"00:01.0", {0, 1, 0}, Image(0x8086, 0x7191, 0x01, 256)},
         {"01:00.0", {1, 0, 0}, Image(0x10C8, 0x0006, 0x00, 64)}};  // Dumped with -x.
     const DumpFile dump(WriteDump("person.dump", dumped));
-    EXPECT_EQ(dump.MachineName(), "simulated from person.dump");
+    EXPECT_EQ(dump.MachineName(), "person.dump, simulated");
     ProgramDriver program(dump.Functions());
     ASSERT_EQ(program.DeviceMenu()->Menu()->CountItems(), 3);
     program.PressEdit();

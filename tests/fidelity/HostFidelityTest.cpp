@@ -66,11 +66,11 @@ constexpr size_t kRomResource = 6;
 
 class HostFidelity : public testing::Test {
 protected:
+    // Where sysfs shows no function (without-sysfs.sh hides it), none may be listed either,
+    // whatever /proc still shows.
     void SetUp() override
     {
         functions = ListSysfsFunctions();
-        if (functions.empty())
-            GTEST_SKIP() << "no PCI functions visible";
         InstallPciBus(nullptr);
     }
 

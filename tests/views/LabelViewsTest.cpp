@@ -24,6 +24,7 @@ TEST(LabelViews, PciStringViewIsTheBoldSystemFontAtSizeTen)
     EXPECT_STREQ(font.Family(), be_bold_font->Family());
     EXPECT_TRUE(font.Face() & B_BOLD_FACE);
     EXPECT_EQ(font.Size(), 10.0f);
+    EXPECT_FALSE(font.IsFixed());
     EXPECT_NE(be_bold_font->Size(), 10.0f) << "the size must come from the view, not the font";
     EXPECT_STREQ(view.Text(), "");
 

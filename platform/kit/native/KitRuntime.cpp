@@ -1,5 +1,6 @@
 #include "KitRuntime.h"
 
+#include "ApplicationStart.h"
 #include "NativeFont.h"
 
 #include <Looper.h>
@@ -45,7 +46,7 @@ bool EnsureApplication()
         // The kit hands Qt the program's name only, never the command line.
         static int argc = 1;
         static char* argv[] = {program_invocation_short_name, nullptr};
-        new QApplication(argc, argv);
+        StartApplication(argc, argv);
         created = true;
         styled = false;
     }

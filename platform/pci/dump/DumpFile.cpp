@@ -73,5 +73,5 @@ const std::vector<SimulatedFunction>& DumpFile::Functions() const
 
 std::string DumpFile::MachineName() const
 {
-    return "simulated from " + std::filesystem::path(fPath).filename().string();
+    return std::filesystem::path(fPath).filename().string() + ", simulated";
 }

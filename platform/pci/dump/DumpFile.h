@@ -18,7 +18,8 @@ public:
     const std::string& Problem() const;
     // In (bus, device, function) order; bytes the dump does not hold read as all ones.
     const std::vector<SimulatedFunction>& Functions() const;
-    // What the windows' titles call the machine: "simulated from m.txt".
+    // What the windows' titles call the machine: "m.txt, simulated". Window managers that
+    // shorten a title cut its middle, so the word that matters most comes last.
     std::string MachineName() const;
 
 private:

@@ -142,8 +142,11 @@ PlatformFacts FactsOf(pci_dev* handle)
 
 }  // namespace
 
+// The kernel's sysfs files only: libpci's automatic choice would fall back to /proc, whose
+// reader misplaces base addresses above 4 GiB, and then to direct configuration port I/O,
+// which races the kernel. Without sysfs the bus is empty.
 HostBus::HostBus()
-    : HostBus(PCI_ACCESS_AUTO, {})
+    : HostBus(PCI_ACCESS_SYS_BUS_PCI, {})
 {
 }
 

@@ -21,7 +21,7 @@ class HostBus final : public PciBus {
 public:
     using Parameters = std::vector<std::pair<std::string, std::string>>;
 
-    // libpci chooses the access method, as lspci does.
+    // The kernel's sysfs interface, and nothing else.
     HostBus();
     // A libpci access method by name, such as "linux-sysfs" or "dump", with its parameters,
     // such as {"dump.name", path}. An unknown method, or one that fails, gives an empty bus.

@@ -1,0 +1,13 @@
+#ifndef PCIZ_KIT_NATIVE_APPLICATION_START_H
+#define PCIZ_KIT_NATIVE_APPLICATION_START_H
+
+namespace kit {
+
+// Creates the process's QApplication. Ends the process with status 1 and one line on standard
+// error instead when the Qt platform asked for could serve the windows over the network, or
+// when no platform can start (no display, or one this user may not open).
+void StartApplication(int& argc, char** argv);
+
+} // namespace kit
+
+#endif

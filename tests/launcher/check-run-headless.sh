@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Runs the simulated program under scripts/run-headless and uses it as a person would: the
+# display is private, both windows get frames, a click raises a window, and the device
+# window's close button ends the program and everything the launcher started. INT, TERM and
+# HUP end it all too, with status 128+signal.
+#   check-run-headless.sh RUN_HEADLESS PROGRAM
+# Exit 77 (skipped) where the desktop packages are missing (scripts/install-deps --desktop).
+set -uo pipefail
+launcher=$1 program=$2
+tools=(Xvnc jwm xdotool xprop xwininfo ss)
+(($(type -P "${tools[@]}" | wc -l) == ${#tools[@]})) || { echo "SKIP: needs ${tools[*]}"; exit 77; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+faults=0
+fail() { echo "FAIL: $*" >&2; faults=$((faults + 1)); }
+# eventually COMMAND...: true once COMMAND is, within 10 s.
+eventually() { for _ in $(seq 100); do "$@" && return; sleep 0.1; done; false; }
+
+# start: the launcher in the background, its private folder under $work/tmp; finds its
+# display, port and device window, and notes the processes it started.
+start() {
+  rm -rf "$work/tmp" && mkdir "$work/tmp"
+  TMPDIR=$work/tmp env -u DISPLAY -u WAYLAND_DISPLAY --default-signal=INT \
+    "$launcher" "$program" >"$work/out" 2>&1 &
+  launcher_pid=$!
+  eventually grep -q ', port ' "$work/out"
+  read -r DISPLAY port < <(sed -n 's/.*(display \(:[0-9]*\), port \([0-9]*\)).*/\1 \2/p' "$work/out")
+  XAUTHORITY=$(echo "$work"/tmp/tmp.*/Xauthority)
+  export DISPLAY XAUTHORITY
+  device=$(timeout 20 xdotool search --sync --onlyvisible --name '^Pci Zorvane' | head -n1)
+  mapfile -t started < <(ps -o pid= --ppid "$launcher_pid" | tr -d " ")
+}
+gone() { ! kill -0 "$launcher_pid" 2>/dev/null; }
+
+# ended STATUS: the launcher ended with STATUS and left no process, port or file behind.
+ended() {
+  eventually gone || kill -KILL "$launcher_pid" "${started[@]}"
+  wait "$launcher_pid"
+  local status=$?
+  [[ $status == "$1" ]] || fail "the launcher ended with $status, want $1: $(cat "$work/out")"
+  ! ps -o args= -p "${started[*]}" || fail "left running"
+  [[ -z $(ss -Hltn "sport = :$port") && -z $(ls -A "$work/tmp") ]] || fail "left a port or files"
+}
+
+# framed W: the window manager has put a title bar above window W; above A B: A is stacked
+# above B (xwininfo lists the root's children top first).
+top_of() { xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = [0-9]*, [0-9]*, \([0-9]*\),.*/\1/p'; }
+framed() { (($(top_of "$1") > 10)) 2>/dev/null; }
+frame() { xwininfo -id "$1" -tree | sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p'; }
+depth() { xwininfo -root -children | grep -n " $(frame "$1") " | cut -d: -f1; }
+above() { (($(depth "$1") < $(depth "$2"))) 2>/dev/null; }
+
+start
+[[ -z $(find "$work/tmp" -mindepth 1 \( -type d ! -perm 700 -o -type f ! -perm 600 \)) ]] ||
+  fail "private files are not 0600 in 0700 folders"
+listening=$(ss -Hltn | awk '{print $4}' | grep -E ":($port|$((6000 + ${DISPLAY#:})))$")
+if [[ -z $listening ]] || grep -qvxE "(127\.0\.0\.1|\[::1\]):$port" <<<"$listening"; then
+  fail "listening on: $listening; want only the VNC port, on loopback"
+fi
+eventually framed "$device" || fail "the device window has no title bar"
+xdotool mousemove --window "$device" 175 13 click 1      # the Edit button
+editor=$(timeout 10 xdotool search --sync --onlyvisible --name '^Edit PCI Config' | head -n1)
+eventually framed "$editor" || fail "the editor has no title bar"
+xdotool mousemove --window "$device" 20 250 click 1      # beside the editor
+eventually above "$device" "$editor" || fail "a click did not raise the device window"
+eval "$(xdotool getwindowgeometry --shell "$device")"
+title=$(($(top_of "$device") - 5))                        # less the frame's 5-pixel border
+# The close button; xdotool may see the server go as it lets go of the display.
+xdotool mousemove --window "$device" $((WIDTH - title / 2)) $((-title / 2)) click 1 2>/dev/null
+ended 0
+
+for signal in INT TERM HUP; do
+  start
+  kill -s "$signal" "$launcher_pid"
+  ended $((128 + $(kill -l "$signal")))
+done
+((faults == 0)) || { echo "$faults fault(s)" >&2; exit 1; }
+echo "OK: private, framed, raised, closed; INT, TERM and HUP passed on"
