@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPalette>
+#include <QPointer>
 
 #include <algorithm>
 #include <bitset>
@@ -13,6 +15,7 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -25,6 +28,39 @@ kit::TextLine* LineOf(const BView* view)
 constexpr int kTextPadding = 2 * 2 + 1;
 
 int32 Utf8Length(const QString& text) { return static_cast<int32>(text.toUtf8().size()); }
+
+// Widths already measured, by font and text: measuring a text shapes it, and a grid of cells
+// shows the same few texts in one font again and again. The table goes with the application,
+// as no font may outlive it; the bound only keeps an unusual program from growing it without
+// end.
+class TextWidths : public QObject {
+public:
+    using QObject::QObject;
+
+    int Of(const QFont& font, const QString& text)
+    {
+        constexpr qsizetype kMostRemembered = 4096;
+        const std::pair key(font, text);
+        if (const auto known = fWidths.constFind(key); known != fWidths.constEnd())
+            return *known;
+        if (fWidths.size() >= kMostRemembered)
+            fWidths.clear();
+        const int width = QFontMetrics(font).horizontalAdvance(text);
+        fWidths.insert(key, width);
+        return width;
+    }
+
+private:
+    QHash<std::pair<QFont, QString>, int> fWidths;
+};
+
+int TextWidth(const QFont& font, const QString& text)
+{
+    static QPointer<TextWidths> widths;
+    if (widths.isNull())
+        widths = new TextWidths(QCoreApplication::instance());
+    return widths->Of(font, text);
+}
 
 } // namespace
 
@@ -83,7 +119,14 @@ void BTextView::Construct(BRect textRect, const rgb_color* color)
 
 void BTextView::SetText(const char* text)
 {
-    LineOf(this)->setText(QString::fromUtf8(text != nullptr ? text : ""));
+    kit::TextLine* line = LineOf(this);
+    const QUtf8StringView replacement(text != nullptr ? text : "");
+    // Qt would lay out, refit and repaint the same text again. Skipping that is safe only where
+    // setText would change nothing else: the caret already at the end, nothing selected.
+    if (line->cursorPosition() == line->text().size() && !line->hasSelectedText()
+        && QAnyStringView::equal(line->text(), replacement))
+        return;
+    line->setText(replacement.toString());
     FitToText();
 }
 
@@ -227,9 +270,10 @@ void BTextView::FitToText()
 {
     if (!fState->resizable)
         return;
+    kit::ViewState::Of(this).ApplyPending();
     kit::TextLine* line = LineOf(this);
-    QFontMetrics metrics(line->font());
+    const QFont& font = line->font();
     // An empty field keeps room for one character, so it can still be clicked.
-    int textWidth = std::max(metrics.horizontalAdvance(line->text()), metrics.horizontalAdvance('0'));
+    int textWidth = std::max(TextWidth(font, line->text()), QFontMetrics(font).horizontalAdvance('0'));
     ResizeTo(static_cast<float>(textWidth + kTextPadding - 1), Bounds().Height());
 }

@@ -41,16 +41,47 @@ QWidget* ViewState::Widget()
 
 void ViewState::ApplyGeometry() { Widget()->setGeometry(ToQRect(frame)); }
 
-void ViewState::ApplyFont() { Widget()->setFont(ToQFont(font)); }
+void ViewState::ApplyFont()
+{
+    fontPending = window == nullptr;
+    if (!fontPending)
+        Widget()->setFont(ToQFont(font));
+}
 
 void ViewState::ApplyHighColor()
 {
-    QColor color(highColor.red, highColor.green, highColor.blue, highColor.alpha);
-    QPalette palette = Widget()->palette();
-    palette.setColor(QPalette::WindowText, color);
-    palette.setColor(QPalette::Text, color);
-    palette.setColor(QPalette::ButtonText, color);
-    Widget()->setPalette(palette);
+    highColorPending = window == nullptr;
+    if (!highColorPending)
+        SetWidgetHighColor();
+}
+
+void ViewState::ApplyPending()
+{
+    if (fontPending)
+        Widget()->setFont(ToQFont(font));
+    if (highColorPending)
+        SetWidgetHighColor();
+    fontPending = false;
+    highColorPending = false;
+}
+
+void ViewState::SetWidgetHighColor()
+{
+    // A window pins the default colour for all its views: one that keeps it needs no palette
+    // of its own, which would cost each view a palette to resolve against its window's.
+    if (highColor == kDefaultHighColor && !Widget()->testAttribute(Qt::WA_SetPalette))
+        return;
+    PinTextColor(Widget(), highColor);
+}
+
+void PinTextColor(QWidget* widget, rgb_color color)
+{
+    QColor textColor(color.red, color.green, color.blue, color.alpha);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, textColor);
+    palette.setColor(QPalette::Text, textColor);
+    palette.setColor(QPalette::ButtonText, textColor);
+    widget->setPalette(palette);
 }
 
 } // namespace kit
@@ -119,6 +150,7 @@ rgb_color BView::HighColor() const { return fViewState->highColor; }
 
 void BView::GetPreferredSize(float* width, float* height)
 {
+    fViewState->ApplyPending();
     QSize hint = fViewState->Widget()->sizeHint();
     if (width != nullptr)
         *width = static_cast<float>(hint.width() - 1);
@@ -137,6 +169,9 @@ void BView::ResizeToPreferred()
 void BView::ResizeTo(float width, float height)
 {
     BRect& frame = fViewState->frame;
+    // Nothing to lay out or repaint when the size stays.
+    if (frame.Width() == width && frame.Height() == height)
+        return;
     frame.right = frame.left + width;
     frame.bottom = frame.top + height;
     fViewState->ApplyGeometry();

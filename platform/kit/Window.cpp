@@ -49,6 +49,7 @@ BWindow::BWindow(BRect frame, const char* title, window_type type, uint32 flags,
     state.widget->setWindowFlags(kit::QtFlagsFor(flags));
     state.widget->setWindowTitle(QString::fromStdString(state.title));
     state.widget->setGeometry(kit::ToQRect(frame));
+    kit::PinTextColor(state.widget, kit::kDefaultHighColor);
     if (flags & B_NOT_RESIZABLE)
         state.widget->setFixedSize(state.widget->size());
     kit::LiveWindows().push_back(this);
@@ -71,6 +72,7 @@ void BWindow::AddChild(BView* view)
     kit::ViewState& viewState = kit::ViewState::Of(view);
     viewState.window = this;
     viewState.Widget()->setParent(fWindowState->widget);
+    viewState.ApplyPending();
     viewState.ApplyGeometry();
     viewState.Widget()->show();
     fWindowState->children.push_back(view);

@@ -176,6 +176,13 @@ TEST_F(TextViewTest, AResizableViewsWidthFollowsItsText)
     EXPECT_GE(twoCharacters + 1, font.StringWidth("FF"));
     EXPECT_EQ(view->Frame().left, 10);
     EXPECT_EQ(view->Frame().Height(), 20);
+    // The same text in a larger font is measured anew.
+    view->SetText("FFF");
+    float smallFont = view->Frame().Width();
+    view->SetFontSize(2 * font.Size());
+    view->SetText("F");
+    view->SetText("FFF");
+    EXPECT_GT(view->Frame().Width(), smallFont);
 }
 
 TEST_F(TextViewTest, AClickThatGivesTheFocusSelectsTheTextSoTypingReplacesIt)
@@ -189,6 +196,16 @@ TEST_F(TextViewTest, AClickThatGivesTheFocusSelectsTheTextSoTypingReplacesIt)
     kittest::ClickAt(view, 1, 5);
     kittest::Type(window, "x");
     EXPECT_STREQ(view->Text(), "x3c");
+    // Text set from code, even the text already there, leaves the caret at the end and
+    // nothing selected.
+    view->SetText("x3c");
+    kittest::Type(window, "y");
+    EXPECT_STREQ(view->Text(), "x3cy");
+    other->MakeFocus(true);
+    kittest::Click(view);
+    view->SetText("x3cy");
+    kittest::Type(window, "z");
+    EXPECT_STREQ(view->Text(), "x3cyz");
 }
 
 TEST_F(TextViewTest, TheFilterCoversCharactersBeyondAscii)

@@ -48,8 +48,11 @@ TEST_F(HostBusDump, ListsFunctionsInOrderAndReadsTheirBytes)
         {"0001:00:00.0", {0, 0, 0}, Image(0x1022, 0x1480, 0x00, 256)},
         {"00:00.0", {0, 0, 0}, Image(0x8086, 0x3E30, 0x80, 256)},
         {"0001:05:00.0", {5, 0, 0}, Image(0x1AF4, 0x1041, 0x01, 256)},
+        // Shorter than a header: the bytes it holds are still read.
+        {"0000:03:00.0", {3, 0, 0}, Image(0x8086, 0x10D3, 0x00, 48)},
     };
-    const std::vector<DumpedFunction> expected = {dumped[3], dumped[1], dumped[0], dumped[4]};
+    const std::vector<DumpedFunction> expected
+        = {dumped[3], dumped[1], dumped[0], dumped[5], dumped[4]};
 
     const std::vector<pci_info> infos = EnumerateDump(WriteDump("ordered.dump", dumped));
 

@@ -10,6 +10,12 @@
 
 namespace kit {
 
+// Every view draws its text black until told otherwise.
+constexpr rgb_color kDefaultHighColor{0, 0, 0, 255};
+
+// Makes color the one widget and its children draw text with, whatever the desktop's theme.
+void PinTextColor(QWidget* widget, rgb_color color);
+
 // What the kit keeps of a view: its own record of frame, font and colour, and the Qt widget
 // that shows it. The view owns the widget.
 struct ViewState {
@@ -22,8 +28,12 @@ struct ViewState {
     void SetWidget(QWidget* newWidget);
     QWidget* Widget();
     void ApplyGeometry();
+    // Font and colour reach the widget once the view is in a window, or is measured before:
+    // a constructor often sets the font more than once, and what a widget without a parent was
+    // given is resolved again when it gets one.
     void ApplyFont();
     void ApplyHighColor();
+    void ApplyPending();
 
     QPointer<QWidget> widget;
     BRect frame;
@@ -31,8 +41,13 @@ struct ViewState {
     uint32 resizingMode;
     uint32 flags;
     BFont font;
-    rgb_color highColor{0, 0, 0, 255};
+    rgb_color highColor = kDefaultHighColor;
     BWindow* window = nullptr;
+    bool fontPending = false;
+    bool highColorPending = false;
+
+private:
+    void SetWidgetHighColor();
 };
 
 // The pixel rectangle of an inclusive kit frame.

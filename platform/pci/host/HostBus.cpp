@@ -18,9 +18,11 @@ extern "C" {
 
 namespace {
 
-constexpr int kFactsWanted = PCI_FILL_IDENT | PCI_FILL_CLASS | PCI_FILL_IRQ | PCI_FILL_BASES
-    | PCI_FILL_ROM_BASE | PCI_FILL_SIZES;
+// IDs and class come from the header itself.
+constexpr int kFactsWanted = PCI_FILL_IRQ | PCI_FILL_BASES | PCI_FILL_ROM_BASE | PCI_FILL_SIZES;
 constexpr uint32 kFailedRead = 0xFFFFFFFF;
+
+using Header = std::array<uint8, config::kHeaderSize>;
 
 // libpci takes char* where it only reads or copies.
 char* Text(const std::string& text)
@@ -75,6 +77,21 @@ void WriteTo(pci_dev* handle, int32 offset, int32 size, uint32 value)
                 break;
         }
     });
+}
+
+// One block read lets the kernel fetch the header a register at a time, not a byte at a time:
+// a quarter of the accesses, each of which may trap to a hypervisor. Should the block fail, each
+// byte is read alone, so that only the bytes that fail read as all ones.
+Header HeaderOf(pci_dev* handle)
+{
+    Header header;
+    int read = 0;
+    LibpciGuard::Run([&] { read = pci_read_block(handle, 0, header.data(), int(header.size())); });
+    if (read == 0) {
+        for (int32 offset = 0; offset < config::kHeaderSize; ++offset)
+            header[offset] = uint8(ReadFrom(handle, offset, 1));
+    }
+    return header;
 }
 
 // libpci keeps a base address's flags in its low bits, as the register does.
@@ -155,9 +172,7 @@ status_t HostBus::GetNthInfo(int32 index, pci_info* info)
     if (index >= int32(fFunctions.size()))
         return B_BAD_INDEX;
     const Function& function = fFunctions[index];
-    std::array<uint8, config::kHeaderSize> header;
-    for (int32 offset = 0; offset < config::kHeaderSize; ++offset)
-        header[offset] = uint8(ReadFrom(function.handle, offset, 1));
+    const Header header = HeaderOf(function.handle);
     *info = ConfigDecoder(function.address, header, FactsOf(function.handle)).Decode();
     return B_OK;
 }

@@ -15,8 +15,8 @@ struct pci_dev;
 // This machine's PCI functions, through libpci. They are listed once, when the bus is made,
 // in (domain, bus, device, function) order; a function whose (bus, device, function) repeats
 // one of an earlier domain is left out, as the calls could never reach it. Reads go through a
-// read-only handle one register at a time, never through libpci's config cache, and a failed
-// read gives all ones.
+// read-only handle, never through libpci's config cache: one read per call, and for each
+// record its header in one block. A failed read gives all ones.
 class HostBus final : public PciBus {
 public:
     using Parameters = std::vector<std::pair<std::string, std::string>>;
