@@ -1,81 +1,87 @@
 #ifndef PCIZ_PCI_CONFIG_REGISTERS_H
 #define PCIZ_PCI_CONFIG_REGISTERS_H
 
-// Offsets and bits of the standard configuration header.
+// Offsets and bits of the standard configuration header, under names of our own; the numbers
+// are the kernel's, so they are written in one place only.
 
 #include "PCI.h"
 
+#include <linux/pci_regs.h>
+
 namespace config {
 
-constexpr int32 kSpaceSize = 256;
-constexpr int32 kHeaderSize = 64;
+constexpr int32 kSpaceSize = PCI_CFG_SPACE_SIZE;
+constexpr int32 kHeaderSize = PCI_STD_HEADER_SIZEOF;
 
 // Common to every layout.
-constexpr int32 kVendorId = 0x00;
-constexpr int32 kDeviceId = 0x02;
-constexpr int32 kCommand = 0x04;
-constexpr int32 kStatus = 0x06;
-constexpr int32 kRevision = 0x08;
-constexpr int32 kClassApi = 0x09;
-constexpr int32 kClassSub = 0x0A;
-constexpr int32 kClassBase = 0x0B;
-constexpr int32 kLineSize = 0x0C;
-constexpr int32 kLatency = 0x0D;
-constexpr int32 kHeaderType = 0x0E;
-constexpr int32 kBist = 0x0F;
-constexpr int32 kBaseRegisters = 0x10;
-constexpr int32 kInterruptLine = 0x3C;
-constexpr int32 kInterruptPin = 0x3D;
+constexpr int32 kVendorId = PCI_VENDOR_ID;
+constexpr int32 kDeviceId = PCI_DEVICE_ID;
+constexpr int32 kCommand = PCI_COMMAND;
+constexpr int32 kStatus = PCI_STATUS;
+constexpr int32 kRevision = PCI_REVISION_ID;
+constexpr int32 kClassApi = PCI_CLASS_PROG;
+constexpr int32 kClassSub = PCI_CLASS_DEVICE;
+constexpr int32 kClassBase = PCI_CLASS_DEVICE + 1;
+constexpr int32 kLineSize = PCI_CACHE_LINE_SIZE;
+constexpr int32 kLatency = PCI_LATENCY_TIMER;
+constexpr int32 kHeaderType = PCI_HEADER_TYPE;
+constexpr int32 kBist = PCI_BIST;
+constexpr int32 kBaseRegisters = PCI_BASE_ADDRESS_0;
+constexpr int32 kInterruptLine = PCI_INTERRUPT_LINE;
+constexpr int32 kInterruptPin = PCI_INTERRUPT_PIN;
 
 // Header type 0.
-constexpr int32 kCardbusCis = 0x28;
-constexpr int32 kSubsystemVendorId = 0x2C;
-constexpr int32 kSubsystemId = 0x2E;
-constexpr int32 kRom = 0x30;
-constexpr int32 kMinGrant = 0x3E;
-constexpr int32 kMaxLatency = 0x3F;
+constexpr int32 kCardbusCis = PCI_CARDBUS_CIS;
+constexpr int32 kSubsystemVendorId = PCI_SUBSYSTEM_VENDOR_ID;
+constexpr int32 kSubsystemId = PCI_SUBSYSTEM_ID;
+constexpr int32 kRom = PCI_ROM_ADDRESS;
+constexpr int32 kMinGrant = PCI_MIN_GNT;
+constexpr int32 kMaxLatency = PCI_MAX_LAT;
 
 // Header type 1.
-constexpr int32 kPrimaryBus = 0x18;
-constexpr int32 kSecondaryBus = 0x19;
-constexpr int32 kSubordinateBus = 0x1A;
-constexpr int32 kSecondaryLatency = 0x1B;
-constexpr int32 kIoBase = 0x1C;
-constexpr int32 kIoLimit = 0x1D;
-constexpr int32 kSecondaryStatus = 0x1E;
-constexpr int32 kMemoryBase = 0x20;
-constexpr int32 kMemoryLimit = 0x22;
-constexpr int32 kPrefetchableBase = 0x24;
-constexpr int32 kPrefetchableLimit = 0x26;
-constexpr int32 kPrefetchableBaseUpper32 = 0x28;
-constexpr int32 kPrefetchableLimitUpper32 = 0x2C;
-constexpr int32 kIoBaseUpper16 = 0x30;
-constexpr int32 kIoLimitUpper16 = 0x32;
-constexpr int32 kBridgeRom = 0x38;
-constexpr int32 kBridgeControl = 0x3E;
+constexpr int32 kPrimaryBus = PCI_PRIMARY_BUS;
+constexpr int32 kSecondaryBus = PCI_SECONDARY_BUS;
+constexpr int32 kSubordinateBus = PCI_SUBORDINATE_BUS;
+constexpr int32 kSecondaryLatency = PCI_SEC_LATENCY_TIMER;
+constexpr int32 kIoBase = PCI_IO_BASE;
+constexpr int32 kIoLimit = PCI_IO_LIMIT;
+constexpr int32 kSecondaryStatus = PCI_SEC_STATUS;
+constexpr int32 kMemoryBase = PCI_MEMORY_BASE;
+constexpr int32 kMemoryLimit = PCI_MEMORY_LIMIT;
+constexpr int32 kPrefetchableBase = PCI_PREF_MEMORY_BASE;
+constexpr int32 kPrefetchableLimit = PCI_PREF_MEMORY_LIMIT;
+constexpr int32 kPrefetchableBaseUpper32 = PCI_PREF_BASE_UPPER32;
+constexpr int32 kPrefetchableLimitUpper32 = PCI_PREF_LIMIT_UPPER32;
+constexpr int32 kIoBaseUpper16 = PCI_IO_BASE_UPPER16;
+constexpr int32 kIoLimitUpper16 = PCI_IO_LIMIT_UPPER16;
+constexpr int32 kBridgeRom = PCI_ROM_ADDRESS1;
+constexpr int32 kBridgeControl = PCI_BRIDGE_CONTROL;
 
 // The header type's low 7 bits choose the layout; bit 7 marks a multi-function device.
 constexpr uint8 kLayoutMask = PCI_header_type_mask;
 constexpr uint8 kMultiFunction = PCI_multifunction;
 constexpr uint8 kGeneralLayout = PCI_header_type_generic;
-constexpr uint8 kBridgeLayout = 1;
-constexpr uint8 kCardbusLayout = 2;
+constexpr uint8 kBridgeLayout = PCI_HEADER_TYPE_BRIDGE;
+constexpr uint8 kCardbusLayout = PCI_HEADER_TYPE_CARDBUS;
+static_assert(kLayoutMask == PCI_HEADER_TYPE_MASK && kGeneralLayout == PCI_HEADER_TYPE_NORMAL);
 
 constexpr int kGeneralBarCount = 6;
 constexpr int kBridgeBarCount = 2;
 
 // Base address registers.
-constexpr uint32 kBarIoSpace = 0x1;
-constexpr uint32 kBarIoFlags = 0x3;
-constexpr uint32 kBarMemoryFlags = 0xF;
-constexpr uint32 kBarMemoryTypeMask = 0x6;
-constexpr uint32 kBarMemory64 = 0x4;
-constexpr uint32 kBarPrefetchable = 0x8;
-constexpr uint32 kRomAddressMask = 0xFFFFF800;
-constexpr uint32 kRomEnable = 0x1;
+constexpr uint32 kBarIoSpace = PCI_BASE_ADDRESS_SPACE_IO;
+constexpr uint32 kBarIoFlags = uint32(~PCI_BASE_ADDRESS_IO_MASK);
+constexpr uint32 kBarMemoryFlags = uint32(~PCI_BASE_ADDRESS_MEM_MASK);
+constexpr uint32 kBarMemoryTypeMask = PCI_BASE_ADDRESS_MEM_TYPE_MASK;
+constexpr uint32 kBarMemory64 = PCI_BASE_ADDRESS_MEM_TYPE_64;
+constexpr uint32 kBarPrefetchable = PCI_BASE_ADDRESS_MEM_PREFETCH;
+constexpr uint32 kRomAddressMask = PCI_ROM_ADDRESS_MASK;
+constexpr uint32 kRomEnable = PCI_ROM_ADDRESS_ENABLE;
 
 // Status bits that hardware sets on errors and software clears by writing 1.
-constexpr uint16 kStatusErrorBits = 0xF900;
+constexpr uint16 kStatusErrorBits = PCI_STATUS_PARITY | PCI_STATUS_SIG_TARGET_ABORT
+    | PCI_STATUS_REC_TARGET_ABORT | PCI_STATUS_REC_MASTER_ABORT | PCI_STATUS_SIG_SYSTEM_ERROR
+    | PCI_STATUS_DETECTED_PARITY;
 
 }  // namespace config
 

@@ -97,13 +97,13 @@ Header HeaderOf(pci_dev* handle)
 // libpci keeps a base address's flags in its low bits, as the register does.
 bool IsIo(pciaddr_t address)
 {
-    return (address & PCI_BASE_ADDRESS_SPACE_IO) != 0;
+    return (address & config::kBarIoSpace) != 0;
 }
 
 bool Is64BitMemory(pciaddr_t address)
 {
     return !IsIo(address)
-        && (address & PCI_BASE_ADDRESS_MEM_TYPE_MASK) == PCI_BASE_ADDRESS_MEM_TYPE_64;
+        && (address & config::kBarMemoryTypeMask) == config::kBarMemory64;
 }
 
 // As in the registers, a 64-bit address fills two slots: its low half, then its high half.
