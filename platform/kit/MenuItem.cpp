@@ -3,50 +3,24 @@
 #include "native/MenuState.h"
 
 #include <Menu.h>
+#include <Message.h>
 #include <Window.h>
 
-#include <QDateTime>
-
-namespace {
-
-void PostChoice(BMenuItem* item)
-{
-    BMenu* menu = item->Menu();
-    if (menu == nullptr || item->Message() == nullptr)
-        return;
-    if (menu->IsRadioMode())
-        item->SetMarked(true);
-    BView* owner = kit::MenuState::Of(menu).owner;
-    if (owner == nullptr || owner->Window() == nullptr)
-        return;
-    BMessage posted(*item->Message());
-    posted.AddInt64("when", QDateTime::currentMSecsSinceEpoch() * 1000);
-    posted.AddInt32("index", menu->IndexOf(item));
-    owner->Window()->PostMessage(&posted);
-}
-
-} // namespace
-
 BMenuItem::BMenuItem(const char* label, BMessage* message, char shortcut, uint32 modifiers)
-    : fState(std::make_unique<kit::MenuItemState>())
+    : BInvoker(message), fState(std::make_unique<kit::MenuItemState>())
 {
     fState->label = label != nullptr ? label : "";
-    fState->message.reset(message);
     fState->shortcut = shortcut;
     fState->modifiers = modifiers;
     fState->action = std::make_unique<QAction>(QString::fromStdString(fState->label));
     // triggered comes from a person choosing the item; marking from code never posts.
     QObject::connect(fState->action.get(), &QAction::triggered, fState->action.get(),
-                     [this] { PostChoice(this); });
+                     [this] { Choose(); });
 }
 
 BMenuItem::~BMenuItem() = default;
 
 const char* BMenuItem::Label() const { return fState->label.c_str(); }
-
-BMessage* BMenuItem::Message() const { return fState->message.get(); }
-
-uint32 BMenuItem::Command() const { return fState->message != nullptr ? fState->message->what : 0; }
 
 char BMenuItem::Shortcut(uint32* modifiers) const
 {
@@ -76,3 +50,20 @@ void BMenuItem::SetMarked(bool marked)
 }
 
 bool BMenuItem::IsMarked() const { return fState->marked; }
+
+BLooper* BMenuItem::Target() const
+{
+    BView* owner = fState->menu != nullptr ? kit::MenuState::Of(fState->menu).owner : nullptr;
+    return owner != nullptr ? owner->Window() : nullptr;
+}
+
+void BMenuItem::Stamp(BMessage* posted) const { posted->AddInt32("index", fState->menu->IndexOf(this)); }
+
+void BMenuItem::Choose()
+{
+    if (fState->menu == nullptr || Message() == nullptr)
+        return;
+    if (fState->menu->IsRadioMode())
+        SetMarked(true);
+    Invoke();
+}

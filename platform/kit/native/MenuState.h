@@ -37,7 +37,6 @@ struct MenuItemState {
 
     std::unique_ptr<QAction> action;
     std::string label;
-    std::unique_ptr<BMessage> message;
     char shortcut = 0;
     uint32 modifiers = 0;
     bool marked = false;
