@@ -252,6 +252,8 @@ std::string SaveScreenshot(const std::vector<BWindow*>& windows, const char* nam
     return path;
 }
 
+void Repaint(BWindow* window) { WindowWidgetOf(window)->repaint(); }
+
 bool IsShown(const BWindow* window) { return WindowWidgetOf(window)->isVisible(); }
 
 } // namespace kittest

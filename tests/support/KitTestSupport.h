@@ -71,6 +71,9 @@ std::string SaveScreenshot(BWindow* window, const char* name);
 // later windows over earlier ones; returns its path.
 std::string SaveScreenshot(const std::vector<BWindow*>& windows, const char* name);
 
+// Paints the whole window now, as once its texts have changed.
+void Repaint(BWindow* window);
+
 // Whether a window is shown on the screen, as Qt sees it.
 bool IsShown(const BWindow* window);
 
