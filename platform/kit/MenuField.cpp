@@ -1,5 +1,6 @@
 #include "MenuField.h"
 
+#include "native/Frames.h"
 #include "native/MenuState.h"
 #include "native/ViewState.h"
 
@@ -134,10 +135,10 @@ void BMenuField::SetDivider(float divider)
 {
     fDivider = divider;
     FieldParts parts = PartsOf(this);
-    const int height = qRound(Bounds().Height()) + 1;
+    const int height = kit::Pixels(Bounds().Height());
     const int labelWidth = qRound(divider);
     parts.label->setGeometry(0, 0, labelWidth, height);
-    parts.button->setGeometry(labelWidth, 0, qRound(Bounds().Width()) + 1 - labelWidth, height);
+    parts.button->setGeometry(labelWidth, 0, kit::Pixels(Bounds().Width()) - labelWidth, height);
 }
 
 float BMenuField::Divider() const { return fDivider; }

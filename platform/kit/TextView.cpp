@@ -1,5 +1,6 @@
 #include "TextView.h"
 
+#include "native/Frames.h"
 #include "native/TextLine.h"
 #include "native/ViewState.h"
 
@@ -275,5 +276,5 @@ void BTextView::FitToText()
     const QFont& font = line->font();
     // An empty field keeps room for one character, so it can still be clicked.
     int textWidth = std::max(TextWidth(font, line->text()), QFontMetrics(font).horizontalAdvance('0'));
-    ResizeTo(static_cast<float>(textWidth + kTextPadding - 1), Bounds().Height());
+    ResizeTo(kit::KitLength(textWidth + kTextPadding), Bounds().Height());
 }

@@ -1,5 +1,6 @@
 #include "Window.h"
 
+#include "native/Frames.h"
 #include "native/KitRuntime.h"
 #include "native/ViewState.h"
 #include "native/WindowState.h"
@@ -133,7 +134,7 @@ void BWindow::ResizeBy(float dx, float dy)
 
 void BWindow::ResizeTo(float width, float height)
 {
-    QSize size(qRound(width) + 1, qRound(height) + 1);
+    QSize size(kit::Pixels(width), kit::Pixels(height));
     if (fWindowState->flags & B_NOT_RESIZABLE)
         fWindowState->widget->setFixedSize(size);
     else
@@ -142,8 +143,7 @@ void BWindow::ResizeTo(float width, float height)
 
 BRect BWindow::Frame() const
 {
-    QRect geometry = fWindowState->widget->geometry();
-    return BRect(geometry.left(), geometry.top(), geometry.right(), geometry.bottom());
+    return kit::ToBRect(fWindowState->widget->geometry());
 }
 
 BRect BWindow::Bounds() const { return Frame().OffsetToCopy(0, 0); }
