@@ -1,6 +1,7 @@
 #include "MenuField.h"
 
 #include "native/Frames.h"
+#include "native/MenuItemState.h"
 #include "native/MenuState.h"
 #include "native/ViewState.h"
 

@@ -1,45 +1,47 @@
 #include "MenuItem.h"
 
+#include "native/MenuItemState.h"
 #include "native/MenuState.h"
 
 #include <Menu.h>
 #include <Message.h>
+#include <View.h>
 #include <Window.h>
 
 BMenuItem::BMenuItem(const char* label, BMessage* message, char shortcut, uint32 modifiers)
-    : BInvoker(message), fState(std::make_unique<kit::MenuItemState>())
+    : BInvoker(message), fMenuItemState(std::make_unique<kit::MenuItemState>())
 {
-    fState->label = label != nullptr ? label : "";
-    fState->shortcut = shortcut;
-    fState->modifiers = modifiers;
-    fState->action = std::make_unique<QAction>(QString::fromStdString(fState->label));
+    fMenuItemState->label = label != nullptr ? label : "";
+    fMenuItemState->shortcut = shortcut;
+    fMenuItemState->modifiers = modifiers;
+    fMenuItemState->action = std::make_unique<QAction>(QString::fromStdString(fMenuItemState->label));
     // triggered comes from a person choosing the item; marking from code never posts.
-    QObject::connect(fState->action.get(), &QAction::triggered, fState->action.get(),
+    QObject::connect(fMenuItemState->action.get(), &QAction::triggered, fMenuItemState->action.get(),
                      [this] { Choose(); });
 }
 
 BMenuItem::~BMenuItem() = default;
 
-const char* BMenuItem::Label() const { return fState->label.c_str(); }
+const char* BMenuItem::Label() const { return fMenuItemState->label.c_str(); }
 
 char BMenuItem::Shortcut(uint32* modifiers) const
 {
     if (modifiers != nullptr)
-        *modifiers = fState->modifiers;
-    return fState->shortcut;
+        *modifiers = fMenuItemState->modifiers;
+    return fMenuItemState->shortcut;
 }
 
-BMenu* BMenuItem::Menu() const { return fState->menu; }
+BMenu* BMenuItem::Menu() const { return fMenuItemState->menu; }
 
 void BMenuItem::SetMarked(bool marked)
 {
-    fState->marked = marked;
+    fMenuItemState->marked = marked;
     // Only the marked item is checkable: an unmarked checkable item would show an empty box.
-    fState->action->setCheckable(marked);
-    fState->action->setChecked(marked);
-    if (fState->menu == nullptr)
+    fMenuItemState->action->setCheckable(marked);
+    fMenuItemState->action->setChecked(marked);
+    if (fMenuItemState->menu == nullptr)
         return;
-    kit::MenuState& menu = kit::MenuState::Of(fState->menu);
+    kit::MenuState& menu = kit::MenuState::Of(fMenuItemState->menu);
     if (marked && menu.radioMode) {
         for (BMenuItem* other : menu.items)
             if (other != this && other->IsMarked())
@@ -49,21 +51,21 @@ void BMenuItem::SetMarked(bool marked)
         menu.markChanged();
 }
 
-bool BMenuItem::IsMarked() const { return fState->marked; }
+bool BMenuItem::IsMarked() const { return fMenuItemState->marked; }
 
 BLooper* BMenuItem::Target() const
 {
-    BView* owner = fState->menu != nullptr ? kit::MenuState::Of(fState->menu).owner : nullptr;
+    BView* owner = fMenuItemState->menu != nullptr ? kit::MenuState::Of(fMenuItemState->menu).owner : nullptr;
     return owner != nullptr ? owner->Window() : nullptr;
 }
 
-void BMenuItem::Stamp(BMessage* posted) const { posted->AddInt32("index", fState->menu->IndexOf(this)); }
+void BMenuItem::Stamp(BMessage* posted) const { posted->AddInt32("index", fMenuItemState->menu->IndexOf(this)); }
 
 void BMenuItem::Choose()
 {
-    if (fState->menu == nullptr || Message() == nullptr)
+    if (fMenuItemState->menu == nullptr || Message() == nullptr)
         return;
-    if (fState->menu->IsRadioMode())
+    if (fMenuItemState->menu->IsRadioMode())
         SetMarked(true);
     Invoke();
 }

@@ -1,6 +1,7 @@
 #include "KitTestSupport.h"
 
 #include <native/KitRuntime.h>
+#include <native/MenuItemState.h>
 #include <native/MenuState.h>
 #include <native/MessageEvent.h>
 #include <native/ViewState.h>

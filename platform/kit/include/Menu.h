@@ -37,7 +37,7 @@ public:
 
 private:
     friend struct kit::MenuState;
-    std::unique_ptr<kit::MenuState> fState;
+    std::unique_ptr<kit::MenuState> fMenuState;
 };
 
 #endif

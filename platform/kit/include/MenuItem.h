@@ -35,7 +35,7 @@ private:
     void Choose();
 
     friend struct kit::MenuItemState;
-    std::unique_ptr<kit::MenuItemState> fState;
+    std::unique_ptr<kit::MenuItemState> fMenuItemState;
 };
 
 #endif

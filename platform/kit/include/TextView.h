@@ -5,6 +5,10 @@
 
 #include <memory>
 
+namespace kit {
+struct TextViewState;
+}
+
 // A single-line text field. Typing goes through KeyDown, so a subclass sees every key first;
 // the base KeyDown applies the editing keys, and to inserted characters only the character
 // filter and the byte limit. Text set from code is taken as it is.
@@ -43,8 +47,7 @@ public:
     void KeyDown(const char* bytes, int32 numBytes) override;
 
 private:
-    struct State;
-    std::unique_ptr<State> fState;
+    std::unique_ptr<kit::TextViewState> fTextViewState;
 
     void Construct(BRect textRect, const rgb_color* color);
     void HandleEditingKey(uchar key);

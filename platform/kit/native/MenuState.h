@@ -2,23 +2,20 @@
 #define PCIZ_KIT_NATIVE_MENU_STATE_H
 
 #include <Menu.h>
-#include <MenuItem.h>
-#include <Message.h>
-#include <View.h>
 
-#include <QAction>
 #include <QMenu>
-#include <QPointer>
 
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+class BView;
+
 namespace kit {
 
 struct MenuState {
-    static MenuState& Of(const BMenu* menu) { return *menu->fState; }
+    static MenuState& Of(const BMenu* menu) { return *menu->fMenuState; }
 
     std::unique_ptr<QMenu> qmenu = std::make_unique<QMenu>();
     std::vector<BMenuItem*> items;
@@ -30,17 +27,6 @@ struct MenuState {
     BView* owner = nullptr;
     // Tells the owner that the marked item changed.
     std::function<void()> markChanged;
-};
-
-struct MenuItemState {
-    static MenuItemState& Of(const BMenuItem* item) { return *item->fState; }
-
-    std::unique_ptr<QAction> action;
-    std::string label;
-    char shortcut = 0;
-    uint32 modifiers = 0;
-    bool marked = false;
-    BMenu* menu = nullptr;
 };
 
 } // namespace kit
