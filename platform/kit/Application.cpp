@@ -10,9 +10,8 @@
 BApplication* be_app = nullptr;
 
 
-BApplication::BApplication(const char* signature) : fApplicationState(std::make_unique<kit::ApplicationState>())
+BApplication::BApplication(const char*) : fApplicationState(std::make_unique<kit::ApplicationState>())
 {
-    fApplicationState->signature = signature != nullptr ? signature : "";
     fApplicationState->ownsQtApplication = kit::EnsureApplication();
     be_app = this;
 }
@@ -61,8 +60,6 @@ bool BApplication::QuitRequested()
     }
     return allAgreed;
 }
-
-const char* BApplication::Signature() const { return fApplicationState->signature.c_str(); }
 
 int32 BApplication::CountWindows() const { return static_cast<int32>(kit::LiveWindows().size()); }
 

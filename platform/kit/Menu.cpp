@@ -8,12 +8,11 @@
 
 #include <algorithm>
 
-BMenu::BMenu(const char* name, menu_layout layout)
+BMenu::BMenu(const char* name, menu_layout)
 {
     kit::EnsureApplication();
     fMenuState = std::make_unique<kit::MenuState>();
     fMenuState->name = name != nullptr ? name : "";
-    fMenuState->layout = layout;
 }
 
 BMenu::~BMenu()
@@ -23,8 +22,6 @@ BMenu::~BMenu()
 }
 
 const char* BMenu::Name() const { return fMenuState->name.c_str(); }
-
-menu_layout BMenu::Layout() const { return fMenuState->layout; }
 
 bool BMenu::AddItem(BMenuItem* item)
 {
@@ -58,16 +55,3 @@ BMenuItem* BMenu::FindMarked() const
             return item;
     return nullptr;
 }
-
-void BMenu::SetRadioMode(bool on) { fMenuState->radioMode = on; }
-
-bool BMenu::IsRadioMode() const { return fMenuState->radioMode; }
-
-void BMenu::SetLabelFromMarked(bool on)
-{
-    fMenuState->labelFromMarked = on;
-    if (fMenuState->markChanged)
-        fMenuState->markChanged();
-}
-
-bool BMenu::IsLabelFromMarked() const { return fMenuState->labelFromMarked; }

@@ -8,12 +8,10 @@
 #include <View.h>
 #include <Window.h>
 
-BMenuItem::BMenuItem(const char* label, BMessage* message, char shortcut, uint32 modifiers)
+BMenuItem::BMenuItem(const char* label, BMessage* message, char, uint32)
     : BInvoker(message), fMenuItemState(std::make_unique<kit::MenuItemState>())
 {
     fMenuItemState->label = label != nullptr ? label : "";
-    fMenuItemState->shortcut = shortcut;
-    fMenuItemState->modifiers = modifiers;
     fMenuItemState->action = std::make_unique<QAction>(QString::fromStdString(fMenuItemState->label));
     // triggered comes from a person choosing the item; marking from code never posts.
     QObject::connect(fMenuItemState->action.get(), &QAction::triggered, fMenuItemState->action.get(),
@@ -23,13 +21,6 @@ BMenuItem::BMenuItem(const char* label, BMessage* message, char shortcut, uint32
 BMenuItem::~BMenuItem() = default;
 
 const char* BMenuItem::Label() const { return fMenuItemState->label.c_str(); }
-
-char BMenuItem::Shortcut(uint32* modifiers) const
-{
-    if (modifiers != nullptr)
-        *modifiers = fMenuItemState->modifiers;
-    return fMenuItemState->shortcut;
-}
 
 BMenu* BMenuItem::Menu() const { return fMenuItemState->menu; }
 
@@ -65,7 +56,7 @@ void BMenuItem::Choose()
 {
     if (fMenuItemState->menu == nullptr || Message() == nullptr)
         return;
-    if (fMenuItemState->menu->IsRadioMode())
+    if (kit::MenuState::Of(fMenuItemState->menu).radioMode)
         SetMarked(true);
     Invoke();
 }

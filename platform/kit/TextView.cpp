@@ -64,26 +64,25 @@ int TextWidth(const QFont& font, const QString& text)
 } // namespace
 
 
-BTextView::BTextView(BRect frame, const char* name, BRect textRect, uint32 resizingMode,
+BTextView::BTextView(BRect frame, const char* name, BRect, uint32 resizingMode,
                      uint32 flags)
     : BView(frame, name, resizingMode, flags), fTextViewState(std::make_unique<kit::TextViewState>())
 {
-    Construct(textRect, nullptr);
+    Construct(nullptr);
 }
 
-BTextView::BTextView(BRect frame, const char* name, BRect textRect, const BFont* font,
+BTextView::BTextView(BRect frame, const char* name, BRect, const BFont* font,
                      const rgb_color* color, uint32 resizingMode, uint32 flags)
     : BView(frame, name, resizingMode, flags), fTextViewState(std::make_unique<kit::TextViewState>())
 {
-    Construct(textRect, color);
+    Construct(color);
     SetFont(font);
 }
 
 BTextView::~BTextView() = default;
 
-void BTextView::Construct(BRect textRect, const rgb_color* color)
+void BTextView::Construct(const rgb_color* color)
 {
-    fTextViewState->textRect = textRect;
     kit::ViewState::Of(this).SetWidget(new kit::TextLine(this));
     if (color != nullptr)
         SetHighColor(*color);
@@ -146,12 +145,6 @@ bool BTextView::IsSelectable() const { return fTextViewState->selectable; }
 
 void BTextView::SetMaxBytes(int32 max) { fTextViewState->maxBytes = std::max(max, 0); }
 
-int32 BTextView::MaxBytes() const { return fTextViewState->maxBytes; }
-
-void BTextView::SetWordWrap(bool wrap) { fTextViewState->wordWrap = wrap; }
-
-bool BTextView::DoesWordWrap() const { return fTextViewState->wordWrap; }
-
 void BTextView::AllowChar(uint32 character) { fTextViewState->SetDisallowed(character, false); }
 
 void BTextView::DisallowChar(uint32 character) { fTextViewState->SetDisallowed(character, true); }
@@ -161,10 +154,6 @@ void BTextView::MakeResizable(bool resize, BView*)
     fTextViewState->resizable = resize;
     FitToText();
 }
-
-bool BTextView::IsResizable() const { return fTextViewState->resizable; }
-
-BRect BTextView::TextRect() const { return fTextViewState->textRect; }
 
 void BTextView::KeyDown(const char* bytes, int32 numBytes)
 {

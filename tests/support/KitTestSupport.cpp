@@ -19,6 +19,7 @@
 #include <QTest>
 
 #include <cstdlib>
+#include <map>
 #include <stdexcept>
 
 namespace kittest {
@@ -38,34 +39,12 @@ QWidget* FocusTarget(BWindow* window)
 
 Qt::Key QtKeyFor(uchar key)
 {
-    switch (key) {
-    case B_ENTER:
-        return Qt::Key_Return;
-    case B_BACKSPACE:
-        return Qt::Key_Backspace;
-    case B_TAB:
-        return Qt::Key_Tab;
-    case B_ESCAPE:
-        return Qt::Key_Escape;
-    case B_LEFT_ARROW:
-        return Qt::Key_Left;
-    case B_RIGHT_ARROW:
-        return Qt::Key_Right;
-    case B_UP_ARROW:
-        return Qt::Key_Up;
-    case B_DOWN_ARROW:
-        return Qt::Key_Down;
-    case B_HOME:
-        return Qt::Key_Home;
-    case B_END:
-        return Qt::Key_End;
-    case B_DELETE:
-        return Qt::Key_Delete;
-    case ' ':
-        return Qt::Key_Space;
-    default:
-        throw std::invalid_argument("not a key code the kit knows");
-    }
+    static const std::map<uchar, Qt::Key> keys = {{B_ENTER, Qt::Key_Return},
+        {B_BACKSPACE, Qt::Key_Backspace}, {B_TAB, Qt::Key_Tab}, {B_ESCAPE, Qt::Key_Escape},
+        {B_LEFT_ARROW, Qt::Key_Left}, {B_RIGHT_ARROW, Qt::Key_Right}, {B_UP_ARROW, Qt::Key_Up},
+        {B_DOWN_ARROW, Qt::Key_Down}, {B_HOME, Qt::Key_Home}, {B_END, Qt::Key_End},
+        {B_DELETE, Qt::Key_Delete}, {' ', Qt::Key_Space}};
+    return keys.at(key);
 }
 
 void TypeText(QWidget* target, const char* text)
@@ -75,10 +54,6 @@ void TypeText(QWidget* target, const char* text)
         QTest::sendKeyEvent(QTest::Click, target, key, QString(c), Qt::NoModifier);
     }
 }
-
-} // namespace
-
-namespace {
 
 QtMessageHandler sStandardHandler = nullptr;
 
@@ -134,16 +109,7 @@ std::vector<BView*> FindViews(const BWindow* window, const char* name)
     return found;
 }
 
-void Click(BView* view)
-{
-    BRect bounds = view->Bounds();
-    ClickAt(view, bounds.Width() / 2, bounds.Height() / 2);
-}
-
-void ClickAt(BView* view, float x, float y)
-{
-    QTest::mouseClick(WidgetOf(view), Qt::LeftButton, Qt::NoModifier, QPoint(qRound(x), qRound(y)));
-}
+void Click(BView* view) { QTest::mouseClick(WidgetOf(view), Qt::LeftButton); }
 
 void Type(BWindow* window, const char* text) { TypeText(FocusTarget(window), text); }
 
@@ -254,7 +220,5 @@ std::string SaveScreenshot(const std::vector<BWindow*>& windows, const char* nam
 }
 
 void Repaint(BWindow* window) { WindowWidgetOf(window)->repaint(); }
-
-bool IsShown(const BWindow* window) { return WindowWidgetOf(window)->isVisible(); }
 
 } // namespace kittest

@@ -36,9 +36,8 @@ std::vector<BWindow*> WindowsTitled(const char* title);
 // Every child of the window with that name, in the order they were added.
 std::vector<BView*> FindViews(const BWindow* window, const char* name);
 
-// A left click in the middle of the view, or at a point in the view's own coordinates.
+// A left click in the middle of the view.
 void Click(BView* view);
-void ClickAt(BView* view, float x, float y);
 
 // Keys as a person types them into whatever view of the window has the focus: text as
 // UTF-8, one key per character, and single keys by their kit codes (B_ENTER, B_BACKSPACE ...).
@@ -73,9 +72,6 @@ std::string SaveScreenshot(const std::vector<BWindow*>& windows, const char* nam
 
 // Paints the whole window now, as once its texts have changed.
 void Repaint(BWindow* window);
-
-// Whether a window is shown on the screen, as Qt sees it.
-bool IsShown(const BWindow* window);
 
 } // namespace kittest
 

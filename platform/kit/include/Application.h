@@ -24,7 +24,6 @@ public:
     void Quit() override;
     bool QuitRequested() override;
 
-    const char* Signature() const;
     int32 CountWindows() const;
     BWindow* WindowAt(int32 index) const;
 

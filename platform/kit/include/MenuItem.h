@@ -21,7 +21,6 @@ public:
     ~BMenuItem() override;
 
     const char* Label() const;
-    char Shortcut(uint32* modifiers = nullptr) const;
     BMenu* Menu() const;
 
     // In a radio-mode menu, marking an item unmarks the others.

@@ -3,12 +3,9 @@
 
 #include <QEventLoop>
 
-#include <string>
-
 namespace kit {
 
 struct ApplicationState {
-    std::string signature;
     bool ownsQtApplication = false;
     bool quit = false;
     QEventLoop* loop = nullptr;

@@ -15,8 +15,6 @@ struct MenuItemState {
 
     std::unique_ptr<QAction> action;
     std::string label;
-    char shortcut = 0;
-    uint32 modifiers = 0;
     bool marked = false;
     BMenu* menu = nullptr;
 };

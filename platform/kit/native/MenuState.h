@@ -20,8 +20,9 @@ struct MenuState {
     std::unique_ptr<QMenu> qmenu = std::make_unique<QMenu>();
     std::vector<BMenuItem*> items;
     std::string name;
-    menu_layout layout = B_ITEMS_IN_COLUMN;
+    // Choosing an item marks it and unmarks the others.
     bool radioMode = false;
+    // The menu field showing the menu shows the marked item's label.
     bool labelFromMarked = false;
     // The view that shows the menu: choices go to its window.
     BView* owner = nullptr;

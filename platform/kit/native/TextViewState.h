@@ -1,7 +1,6 @@
 #ifndef PCIZ_KIT_NATIVE_TEXT_VIEW_STATE_H
 #define PCIZ_KIT_NATIVE_TEXT_VIEW_STATE_H
 
-#include <Rect.h>
 #include <SupportDefs.h>
 
 #include <bitset>
@@ -12,7 +11,6 @@
 namespace kit {
 
 struct TextViewState {
-    BRect textRect;
     // Filters mostly name ASCII: those live in a bitset, so a field that disallows every
     // character below 127 costs no allocation; the rest of Unicode in a set.
     std::bitset<128> disallowedAscii;
@@ -34,7 +32,6 @@ struct TextViewState {
     int32 maxBytes = INT32_MAX;
     bool editable = true;
     bool selectable = true;
-    bool wordWrap = true;
     bool resizable = false;
     mutable std::string text;
 };
