@@ -19,7 +19,6 @@ public:
         for (int32 i = 0; i < 3; ++i)
             menu->AddItem(new BMenuItem(std::to_string(i).c_str(), new BMessage(i)));
         AddChild(field);
-        Show();
     }
     void MessageReceived(BMessage* message) override { received.push_back(*message); }
 

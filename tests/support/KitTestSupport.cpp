@@ -92,11 +92,9 @@ std::vector<BWindow*> WindowsTitled(const char* title)
 std::vector<BView*> FindViews(const BWindow* window, const char* name)
 {
     std::vector<BView*> found;
-    for (int32 index = 0; index < window->CountChildren(); ++index) {
-        BView* view = window->ChildAt(index);
-        if (std::string(view->Name()) == name)
-            found.push_back(view);
-    }
+    for (int32 index = 0; index < window->CountChildren(); ++index)
+        if (std::string(window->ChildAt(index)->Name()) == name)
+            found.push_back(window->ChildAt(index));
     return found;
 }
 
@@ -163,7 +161,7 @@ std::string SaveScreenshot(const std::vector<BWindow*>& windows, const char* nam
 {
     QRect area;
     for (BWindow* window : windows)
-        area |= WindowWidgetOf(window)->geometry().adjusted(-10, -10, 10, 10);
+        area |= WindowWidgetOf(window)->geometry().adjusted(-10, -30, 10, 10);
     QPixmap desktop(area.size());
     desktop.fill(QColor(80, 100, 130));
     QPainter painter(&desktop);
@@ -171,7 +169,11 @@ std::string SaveScreenshot(const std::vector<BWindow*>& windows, const char* nam
         QWidget* widget = WindowWidgetOf(window);
         widget->show();
         QCoreApplication::processEvents();
-        painter.drawPixmap(widget->geometry().topLeft() - area.topLeft(), widget->grab());
+        const QPoint at = widget->geometry().topLeft() - area.topLeft();
+        // A plain title bar, 20 pixels high, above the window.
+        painter.fillRect(at.x(), at.y() - 20, widget->width(), 20, QColor(250, 220, 80));
+        painter.drawText(at + QPoint(6, -6), QString::fromUtf8(window->Title()));
+        painter.drawPixmap(at, widget->grab());
     }
     QDir().mkpath(PCIZ_SCREENSHOT_DIR);
     const std::string path = std::string(PCIZ_SCREENSHOT_DIR) + "/" + name + ".png";

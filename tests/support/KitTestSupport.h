@@ -62,7 +62,7 @@ bool ShowsCheckBox(const BMenuItem* item);
 void CloseWindow(BWindow* window);
 
 // Shows the windows and writes one PNG of them under the build folder, where they stand on the
-// screen, later windows over earlier ones; returns its path.
+// screen, each under a plain title bar, later windows over earlier ones; returns its path.
 std::string SaveScreenshot(BWindow* window, const char* name);
 std::string SaveScreenshot(const std::vector<BWindow*>& windows, const char* name);
 
