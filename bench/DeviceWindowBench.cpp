@@ -11,7 +11,6 @@
 #include <PCI.h>
 #include <PciWindow.h>
 #include <SimulatedMachines.h>
-#include <native/WindowState.h>
 
 #include <QCoreApplication>
 
@@ -67,13 +66,12 @@ void MeasureShowDevice(benchmark::State& state, PciAddress first, PciAddress sec
     auto* window = new PciWindow(BRect(100, 80, 400, 360));
     window->Show();
     kittest::DeliverPostedMessages();
-    QWidget* widget = kit::WindowState::Of(window).widget;
     Stopwatch repaint;
     int64_t round = 0;
     for (auto _ : state) {
         const uint32 index = indices[size_t(round++ % 2)];
         state.SetIterationTime(Stopwatch().Time([&] { window->ShowDevice(index); }));
-        repaint.Time([&] { widget->repaint(); });
+        repaint.Time([&] { kittest::Repaint(window); });
         QCoreApplication::processEvents();
     }
     SetTimeCounter(state, "repaint", repaint.Mean(), kUnit);

@@ -65,7 +65,6 @@ private:
     PciStringView* fBridgeValues[bridge::Count] = {};
     // The editor is reached only through this: once it has quit, nothing reaches it.
     BMessenger fEditor;
-    BWindow* fEditorWindow = nullptr;
     int32 fBridgeLayout = 0;
     PciStringView* fVersion = nullptr;
 };

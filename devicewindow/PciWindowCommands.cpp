@@ -21,16 +21,11 @@ bool PciWindow::IsDeviceSelection(uint32 code) const { return code < fDevices.si
 
 void PciWindow::OpenOrRaiseEditor()
 {
-    // Every window is served by the one GUI thread, so a valid messenger means the editor
-    // still exists when it is raised.
-    if (gEditorOpen == 1 && fEditor.IsValid()) {
-        fEditorWindow->Activate(true);
+    if (gEditorOpen == 1 && fEditor.ActivateTarget() == B_OK)
         return;
-    }
     const pci_info& selected = Record(fCurrentDevice);
     auto* editor = new EditWindow(BRect(280, 150, 610, 380), selected.bus, selected.device,
                                   selected.function);
-    fEditorWindow = editor;
     fEditor = BMessenger(editor);
     editor->Show();
     gEditorOpen = 1;

@@ -1,27 +1,18 @@
 #include "Application.h"
 
+#include "native/ApplicationState.h"
 #include "native/KitRuntime.h"
 
 #include <Window.h>
 
 #include <QApplication>
-#include <QEventLoop>
-
-#include <string>
 
 BApplication* be_app = nullptr;
 
-struct BApplication::State {
-    std::string signature;
-    bool ownsQtApplication = false;
-    bool quit = false;
-    QEventLoop* loop = nullptr;
-};
 
-BApplication::BApplication(const char* signature) : fState(std::make_unique<State>())
+BApplication::BApplication(const char*) : fApplicationState(std::make_unique<kit::ApplicationState>())
 {
-    fState->signature = signature != nullptr ? signature : "";
-    fState->ownsQtApplication = kit::EnsureApplication();
+    fApplicationState->ownsQtApplication = kit::EnsureApplication();
     be_app = this;
 }
 
@@ -33,26 +24,26 @@ BApplication::~BApplication()
         delete kit::LiveWindows().back();
     if (be_app == this)
         be_app = nullptr;
-    if (fState->ownsQtApplication)
+    if (fApplicationState->ownsQtApplication)
         delete QCoreApplication::instance();
 }
 
 void BApplication::Run()
 {
-    if (fState->quit)
+    if (fApplicationState->quit)
         return;
     QEventLoop loop;
-    fState->loop = &loop;
+    fApplicationState->loop = &loop;
     loop.exec();
-    fState->loop = nullptr;
+    fApplicationState->loop = nullptr;
 }
 
 void BApplication::Quit()
 {
     BLooper::Quit();
-    fState->quit = true;
-    if (fState->loop != nullptr)
-        fState->loop->exit();
+    fApplicationState->quit = true;
+    if (fApplicationState->loop != nullptr)
+        fApplicationState->loop->exit();
 }
 
 bool BApplication::QuitRequested()
@@ -69,8 +60,6 @@ bool BApplication::QuitRequested()
     }
     return allAgreed;
 }
-
-const char* BApplication::Signature() const { return fState->signature.c_str(); }
 
 int32 BApplication::CountWindows() const { return static_cast<int32>(kit::LiveWindows().size()); }
 

@@ -6,12 +6,11 @@
 #include <Window.h>
 
 #include <QAbstractButton>
-#include <QDateTime>
 
 BControl::BControl(BRect frame, const char* name, const char* label, BMessage* message,
                    uint32 resizingMode, uint32 flags)
-    : BView(frame, name, resizingMode, flags), fLabel(label != nullptr ? label : ""),
-      fMessage(message)
+    : BView(frame, name, resizingMode, flags), BInvoker(message),
+      fLabel(label != nullptr ? label : "")
 {
 }
 
@@ -26,33 +25,10 @@ void BControl::SetLabel(const char* label)
         button->setText(QString::fromStdString(fLabel));
 }
 
-BMessage* BControl::Message() const { return fMessage.get(); }
-
-void BControl::SetMessage(BMessage* message) { fMessage.reset(message); }
-
-uint32 BControl::Command() const { return fMessage != nullptr ? fMessage->what : 0; }
-
 void BControl::SetValue(int32 value) { fValue = value; }
 
 int32 BControl::Value() const { return fValue; }
 
-status_t BControl::SetTarget(const BLooper* looper)
-{
-    fTarget = BMessenger(looper);
-    return fTarget.IsValid() ? B_OK : B_BAD_VALUE;
-}
+BLooper* BControl::Target() const { return Window(); }
 
-status_t BControl::Invoke(BMessage* message)
-{
-    const BMessage* source = message != nullptr ? message : fMessage.get();
-    if (source == nullptr)
-        return B_BAD_VALUE;
-    BMessage posted(*source);
-    posted.AddInt64("when", QDateTime::currentMSecsSinceEpoch() * 1000);
-    posted.AddInt32("be:value", fValue);
-    if (fTarget.IsValid())
-        return fTarget.SendMessage(&posted);
-    if (Window() == nullptr)
-        return B_BAD_VALUE;
-    return Window()->PostMessage(&posted);
-}
+void BControl::Stamp(BMessage* posted) const { posted->AddInt32("be:value", fValue); }

@@ -1,5 +1,7 @@
 #include "MenuField.h"
 
+#include "native/Frames.h"
+#include "native/MenuItemState.h"
 #include "native/MenuState.h"
 #include "native/ViewState.h"
 
@@ -99,7 +101,7 @@ BMenuField::BMenuField(BRect frame, const char* name, const char* label, BMenu* 
         QObject::connect(button, &QPushButton::clicked, button, [button] { button->PopUp(); });
     }
     button->setText(QString::fromUtf8(MenuLabel()));
-    SetDivider(fLabel.empty() ? 0 : be_plain_font->StringWidth(fLabel.c_str()) + 5);
+    PlaceDivider(fLabel.empty() ? 0 : be_plain_font->StringWidth(fLabel.c_str()) + 5);
     SetAlignment(B_ALIGN_LEFT);
 }
 
@@ -114,7 +116,7 @@ const char* BMenuField::MenuLabel() const
     if (fMenu == nullptr)
         return "";
     BMenuItem* marked = fMenu->FindMarked();
-    if (marked != nullptr && fMenu->IsLabelFromMarked())
+    if (marked != nullptr && kit::MenuState::Of(fMenu).labelFromMarked)
         return marked->Label();
     return fMenu->Name();
 }
@@ -130,14 +132,11 @@ void BMenuField::SetAlignment(alignment label)
 
 alignment BMenuField::Alignment() const { return fAlignment; }
 
-void BMenuField::SetDivider(float divider)
+void BMenuField::PlaceDivider(float divider)
 {
-    fDivider = divider;
     FieldParts parts = PartsOf(this);
-    const int height = qRound(Bounds().Height()) + 1;
+    const int height = kit::Pixels(Bounds().Height());
     const int labelWidth = qRound(divider);
     parts.label->setGeometry(0, 0, labelWidth, height);
-    parts.button->setGeometry(labelWidth, 0, qRound(Bounds().Width()) + 1 - labelWidth, height);
+    parts.button->setGeometry(labelWidth, 0, kit::Pixels(Bounds().Width()) - labelWidth, height);
 }
-
-float BMenuField::Divider() const { return fDivider; }

@@ -124,28 +124,10 @@ status_t BMessage::AddString(const char* name, const char* value)
     return fFields->Add(name, std::string(value));
 }
 
-status_t BMessage::FindBool(const char* name, bool* value) const { return FindBool(name, 0, value); }
 status_t BMessage::FindInt8(const char* name, int8* value) const { return FindInt8(name, 0, value); }
-status_t BMessage::FindInt16(const char* name, int16* value) const { return FindInt16(name, 0, value); }
 status_t BMessage::FindInt32(const char* name, int32* value) const { return FindInt32(name, 0, value); }
-status_t BMessage::FindInt64(const char* name, int64* value) const { return FindInt64(name, 0, value); }
-
-status_t BMessage::FindString(const char* name, const char** value) const
-{
-    return FindString(name, 0, value);
-}
-
-status_t BMessage::FindBool(const char* name, int32 index, bool* value) const
-{
-    return fFields->Copy(name, index, value);
-}
 
 status_t BMessage::FindInt8(const char* name, int32 index, int8* value) const
-{
-    return fFields->Copy(name, index, value);
-}
-
-status_t BMessage::FindInt16(const char* name, int32 index, int16* value) const
 {
     return fFields->Copy(name, index, value);
 }
@@ -153,22 +135,6 @@ status_t BMessage::FindInt16(const char* name, int32 index, int16* value) const
 status_t BMessage::FindInt32(const char* name, int32 index, int32* value) const
 {
     return fFields->Copy(name, index, value);
-}
-
-status_t BMessage::FindInt64(const char* name, int32 index, int64* value) const
-{
-    return fFields->Copy(name, index, value);
-}
-
-status_t BMessage::FindString(const char* name, int32 index, const char** value) const
-{
-    if (value == nullptr)
-        return B_BAD_VALUE;
-    const std::string* text = nullptr;
-    status_t status = fFields->Lookup(name, index, &text);
-    if (status == B_OK)
-        *value = text->c_str();
-    return status;
 }
 
 status_t BMessage::GetInfo(const char* name, type_code* type, int32* count) const
@@ -193,9 +159,3 @@ status_t BMessage::RemoveName(const char* name)
     auto erased = std::erase_if(list, [name](const Field& field) { return field.name == name; });
     return erased != 0 ? B_OK : B_NAME_NOT_FOUND;
 }
-
-int32 BMessage::CountNames() const { return static_cast<int32>(fFields->list.size()); }
-
-bool BMessage::IsEmpty() const { return fFields->list.empty(); }
-
-void BMessage::MakeEmpty() { fFields->list.clear(); }

@@ -4,6 +4,7 @@
 #include "native/LooperState.h"
 
 #include <Message.h>
+#include <Window.h>
 
 BMessenger::BMessenger(const BLooper* looper)
 {
@@ -11,7 +12,7 @@ BMessenger::BMessenger(const BLooper* looper)
         fToken = kit::LooperState::Of(looper).token;
 }
 
-bool BMessenger::IsValid() const { return kit::LooperRegistry::Instance().Contains(fToken); }
+bool BMessenger::IsValid() const { return kit::LooperRegistry::Instance().LooperOf(fToken) != nullptr; }
 
 status_t BMessenger::SendMessage(uint32 command) const
 {
@@ -24,4 +25,13 @@ status_t BMessenger::SendMessage(const BMessage* message) const
     if (message == nullptr)
         return B_BAD_VALUE;
     return kit::LooperRegistry::Instance().Post(fToken, *message);
+}
+
+status_t BMessenger::ActivateTarget() const
+{
+    auto* window = dynamic_cast<BWindow*>(kit::LooperRegistry::Instance().LooperOf(fToken));
+    if (window == nullptr)
+        return B_BAD_PORT_ID;
+    window->Activate(true);
+    return B_OK;
 }

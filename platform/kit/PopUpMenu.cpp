@@ -1,8 +1,10 @@
 #include "PopUpMenu.h"
 
+#include "native/MenuState.h"
+
 BPopUpMenu::BPopUpMenu(const char* name, bool radioMode, bool labelFromMarked, menu_layout layout)
     : BMenu(name, layout)
 {
-    SetRadioMode(radioMode);
-    SetLabelFromMarked(labelFromMarked);
+    kit::MenuState::Of(this).radioMode = radioMode;
+    kit::MenuState::Of(this).labelFromMarked = labelFromMarked;
 }

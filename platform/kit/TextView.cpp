@@ -1,6 +1,8 @@
 #include "TextView.h"
 
+#include "native/Frames.h"
 #include "native/TextLine.h"
+#include "native/TextViewState.h"
 #include "native/ViewState.h"
 
 #include <QApplication>
@@ -10,10 +12,7 @@
 #include <QPointer>
 
 #include <algorithm>
-#include <bitset>
-#include <climits>
 #include <cstring>
-#include <set>
 #include <string>
 #include <utility>
 
@@ -64,54 +63,26 @@ int TextWidth(const QFont& font, const QString& text)
 
 } // namespace
 
-struct BTextView::State {
-    BRect textRect;
-    // Filters mostly name ASCII: those live in a bitset, so a field that disallows every
-    // character below 127 costs no allocation; the rest of Unicode in a set.
-    std::bitset<128> disallowedAscii;
-    std::set<uint32> disallowedOthers;
 
-    bool IsDisallowed(uint32 c) const
-    {
-        return c < disallowedAscii.size() ? disallowedAscii[c] : disallowedOthers.count(c) != 0;
-    }
-    void SetDisallowed(uint32 c, bool disallowed)
-    {
-        if (c < disallowedAscii.size())
-            disallowedAscii[c] = disallowed;
-        else if (disallowed)
-            disallowedOthers.insert(c);
-        else
-            disallowedOthers.erase(c);
-    }
-    int32 maxBytes = INT32_MAX;
-    bool editable = true;
-    bool selectable = true;
-    bool wordWrap = true;
-    bool resizable = false;
-    mutable std::string text;
-};
-
-BTextView::BTextView(BRect frame, const char* name, BRect textRect, uint32 resizingMode,
+BTextView::BTextView(BRect frame, const char* name, BRect, uint32 resizingMode,
                      uint32 flags)
-    : BView(frame, name, resizingMode, flags), fState(std::make_unique<State>())
+    : BView(frame, name, resizingMode, flags), fTextViewState(std::make_unique<kit::TextViewState>())
 {
-    Construct(textRect, nullptr);
+    Construct(nullptr);
 }
 
-BTextView::BTextView(BRect frame, const char* name, BRect textRect, const BFont* font,
+BTextView::BTextView(BRect frame, const char* name, BRect, const BFont* font,
                      const rgb_color* color, uint32 resizingMode, uint32 flags)
-    : BView(frame, name, resizingMode, flags), fState(std::make_unique<State>())
+    : BView(frame, name, resizingMode, flags), fTextViewState(std::make_unique<kit::TextViewState>())
 {
-    Construct(textRect, color);
+    Construct(color);
     SetFont(font);
 }
 
 BTextView::~BTextView() = default;
 
-void BTextView::Construct(BRect textRect, const rgb_color* color)
+void BTextView::Construct(const rgb_color* color)
 {
-    fState->textRect = textRect;
     kit::ViewState::Of(this).SetWidget(new kit::TextLine(this));
     if (color != nullptr)
         SetHighColor(*color);
@@ -132,8 +103,8 @@ void BTextView::SetText(const char* text)
 
 const char* BTextView::Text() const
 {
-    fState->text = LineOf(this)->text().toStdString();
-    return fState->text.c_str();
+    fTextViewState->text = LineOf(this)->text().toStdString();
+    return fTextViewState->text.c_str();
 }
 
 int32 BTextView::TextLength() const { return static_cast<int32>(std::strlen(Text())); }
@@ -143,7 +114,7 @@ void BTextView::GetText(int32 offset, int32 length, char* buffer) const
     if (buffer == nullptr)
         return;
     Text();
-    const std::string& text = fState->text;
+    const std::string& text = fTextViewState->text;
     int32 size = static_cast<int32>(text.size());
     int32 start = std::clamp(offset, 0, size);
     int32 count = std::clamp(length, 0, size - start);
@@ -153,7 +124,7 @@ void BTextView::GetText(int32 offset, int32 length, char* buffer) const
 
 void BTextView::MakeEditable(bool editable)
 {
-    fState->editable = editable;
+    fTextViewState->editable = editable;
     kit::TextLine* line = LineOf(this);
     line->setReadOnly(!editable);
     // A field that takes no typing sits on the window's colour, so a person sees the lock.
@@ -162,37 +133,27 @@ void BTextView::MakeEditable(bool editable)
     line->setPalette(palette);
 }
 
-bool BTextView::IsEditable() const { return fState->editable; }
+bool BTextView::IsEditable() const { return fTextViewState->editable; }
 
 void BTextView::MakeSelectable(bool selectable)
 {
-    fState->selectable = selectable;
+    fTextViewState->selectable = selectable;
     LineOf(this)->SetSelectable(selectable);
 }
 
-bool BTextView::IsSelectable() const { return fState->selectable; }
+bool BTextView::IsSelectable() const { return fTextViewState->selectable; }
 
-void BTextView::SetMaxBytes(int32 max) { fState->maxBytes = std::max(max, 0); }
+void BTextView::SetMaxBytes(int32 max) { fTextViewState->maxBytes = std::max(max, 0); }
 
-int32 BTextView::MaxBytes() const { return fState->maxBytes; }
+void BTextView::AllowChar(uint32 character) { fTextViewState->SetDisallowed(character, false); }
 
-void BTextView::SetWordWrap(bool wrap) { fState->wordWrap = wrap; }
-
-bool BTextView::DoesWordWrap() const { return fState->wordWrap; }
-
-void BTextView::AllowChar(uint32 character) { fState->SetDisallowed(character, false); }
-
-void BTextView::DisallowChar(uint32 character) { fState->SetDisallowed(character, true); }
+void BTextView::DisallowChar(uint32 character) { fTextViewState->SetDisallowed(character, true); }
 
 void BTextView::MakeResizable(bool resize, BView*)
 {
-    fState->resizable = resize;
+    fTextViewState->resizable = resize;
     FitToText();
 }
-
-bool BTextView::IsResizable() const { return fState->resizable; }
-
-BRect BTextView::TextRect() const { return fState->textRect; }
 
 void BTextView::KeyDown(const char* bytes, int32 numBytes)
 {
@@ -208,16 +169,16 @@ void BTextView::KeyDown(const char* bytes, int32 numBytes)
 void BTextView::HandleEditingKey(uchar key)
 {
     kit::TextLine* line = LineOf(this);
-    bool canMove = fState->editable || fState->selectable;
+    bool canMove = fTextViewState->editable || fTextViewState->selectable;
     switch (key) {
     case B_BACKSPACE:
-        if (fState->editable && line->hasSelectedText())
+        if (fTextViewState->editable && line->hasSelectedText())
             line->del();
-        else if (fState->editable)
+        else if (fTextViewState->editable)
             line->backspace();
         break;
     case B_DELETE:
-        if (fState->editable)
+        if (fTextViewState->editable)
             line->del();
         break;
     case B_LEFT_ARROW:
@@ -248,19 +209,19 @@ void BTextView::HandleEditingKey(uchar key)
 
 void BTextView::InsertTyped(const char* bytes, int32 numBytes)
 {
-    if (!fState->editable)
+    if (!fTextViewState->editable)
         return;
     QString typed = QString::fromUtf8(bytes, numBytes);
     // Bytes that are not UTF-8 would come in as U+FFFD, past the filter and the byte limit.
     if (typed.toUtf8() != QByteArray(bytes, numBytes))
         return;
     for (char32_t c : typed.toUcs4())
-        if (fState->IsDisallowed(c))
+        if (fTextViewState->IsDisallowed(c))
             return;
     kit::TextLine* line = LineOf(this);
     int32 kept = Utf8Length(line->text()) - Utf8Length(line->selectedText());
     // Typing that would pass the limit is refused whole, never cut to fit.
-    if (static_cast<int64>(kept) + numBytes > fState->maxBytes)
+    if (static_cast<int64>(kept) + numBytes > fTextViewState->maxBytes)
         return;
     line->insert(typed);
     FitToText();
@@ -268,12 +229,12 @@ void BTextView::InsertTyped(const char* bytes, int32 numBytes)
 
 void BTextView::FitToText()
 {
-    if (!fState->resizable)
+    if (!fTextViewState->resizable)
         return;
     kit::ViewState::Of(this).ApplyPending();
     kit::TextLine* line = LineOf(this);
     const QFont& font = line->font();
     // An empty field keeps room for one character, so it can still be clicked.
     int textWidth = std::max(TextWidth(font, line->text()), QFontMetrics(font).horizontalAdvance('0'));
-    ResizeTo(static_cast<float>(textWidth + kTextPadding - 1), Bounds().Height());
+    ResizeTo(kit::KitLength(textWidth + kTextPadding), Bounds().Height());
 }

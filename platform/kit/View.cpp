@@ -1,5 +1,6 @@
 #include "View.h"
 
+#include "native/Frames.h"
 #include "native/KitRuntime.h"
 #include "native/NativeFont.h"
 #include "native/ViewState.h"
@@ -7,12 +8,6 @@
 #include <QPalette>
 
 namespace kit {
-
-QRect ToQRect(BRect frame)
-{
-    return QRect(qRound(frame.left), qRound(frame.top), qRound(frame.Width()) + 1,
-                 qRound(frame.Height()) + 1);
-}
 
 ViewState::ViewState(BRect viewFrame, const char* viewName, uint32 mode, uint32 viewFlags)
     : frame(viewFrame), name(viewName != nullptr ? viewName : ""), resizingMode(mode),
@@ -153,9 +148,9 @@ void BView::GetPreferredSize(float* width, float* height)
     fViewState->ApplyPending();
     QSize hint = fViewState->Widget()->sizeHint();
     if (width != nullptr)
-        *width = static_cast<float>(hint.width() - 1);
+        *width = kit::KitLength(hint.width());
     if (height != nullptr)
-        *height = static_cast<float>(hint.height() - 1);
+        *height = kit::KitLength(hint.height());
 }
 
 void BView::ResizeToPreferred()

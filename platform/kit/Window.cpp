@@ -1,5 +1,6 @@
 #include "Window.h"
 
+#include "native/Frames.h"
 #include "native/KitRuntime.h"
 #include "native/ViewState.h"
 #include "native/WindowState.h"
@@ -37,13 +38,12 @@ Qt::WindowFlags QtFlagsFor(uint32 flags)
 
 } // namespace kit
 
-BWindow::BWindow(BRect frame, const char* title, window_type type, uint32 flags, uint32)
+BWindow::BWindow(BRect frame, const char* title, window_type, uint32 flags, uint32)
     : fWindowState(std::make_unique<kit::WindowState>())
 {
     kit::EnsureApplication();
     kit::WindowState& state = *fWindowState;
     state.title = title != nullptr ? title : "";
-    state.type = type;
     state.flags = flags;
     state.widget = new kit::WindowWidget(this);
     state.widget->setWindowFlags(kit::QtFlagsFor(flags));
@@ -111,29 +111,18 @@ void BWindow::Show()
         fWindowState->widget->show();
 }
 
-void BWindow::Hide() { fWindowState->widget->hide(); }
-
-bool BWindow::IsHidden() const { return fWindowState->widget->isHidden(); }
-
 void BWindow::Activate(bool active)
 {
-    if (!active || IsHidden())
+    if (!active || fWindowState->widget->isHidden())
         return;
     fWindowState->widget->raise();
     fWindowState->widget->activateWindow();
 }
 
-bool BWindow::IsActive() const { return fWindowState->widget->isActiveWindow(); }
-
 void BWindow::ResizeBy(float dx, float dy)
 {
     BRect bounds = Bounds();
-    ResizeTo(bounds.Width() + dx, bounds.Height() + dy);
-}
-
-void BWindow::ResizeTo(float width, float height)
-{
-    QSize size(qRound(width) + 1, qRound(height) + 1);
+    QSize size(kit::Pixels(bounds.Width() + dx), kit::Pixels(bounds.Height() + dy));
     if (fWindowState->flags & B_NOT_RESIZABLE)
         fWindowState->widget->setFixedSize(size);
     else
@@ -142,15 +131,12 @@ void BWindow::ResizeTo(float width, float height)
 
 BRect BWindow::Frame() const
 {
-    QRect geometry = fWindowState->widget->geometry();
-    return BRect(geometry.left(), geometry.top(), geometry.right(), geometry.bottom());
+    return kit::ToBRect(fWindowState->widget->geometry());
 }
 
 BRect BWindow::Bounds() const { return Frame().OffsetToCopy(0, 0); }
 
 const char* BWindow::Title() const { return fWindowState->title.c_str(); }
-
-window_type BWindow::Type() const { return fWindowState->type; }
 
 uint32 BWindow::Flags() const { return fWindowState->flags; }
 

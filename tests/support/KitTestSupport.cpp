@@ -1,6 +1,7 @@
 #include "KitTestSupport.h"
 
 #include <native/KitRuntime.h>
+#include <native/MenuItemState.h>
 #include <native/MenuState.h>
 #include <native/MessageEvent.h>
 #include <native/ViewState.h>
@@ -18,6 +19,7 @@
 #include <QTest>
 
 #include <cstdlib>
+#include <map>
 #include <stdexcept>
 
 namespace kittest {
@@ -30,41 +32,20 @@ QWidget* WindowWidgetOf(const BWindow* window) { return kit::WindowState::Of(win
 
 QWidget* FocusTarget(BWindow* window)
 {
-    QWidget* windowWidget = WindowWidgetOf(window);
-    QWidget* focus = windowWidget->focusWidget();
-    return focus != nullptr ? focus : windowWidget;
+    QWidget* focus = WindowWidgetOf(window)->focusWidget();
+    return focus != nullptr ? focus : WindowWidgetOf(window);
 }
 
 Qt::Key QtKeyFor(uchar key)
 {
-    switch (key) {
-    case B_ENTER:
-        return Qt::Key_Return;
-    case B_BACKSPACE:
-        return Qt::Key_Backspace;
-    case B_TAB:
-        return Qt::Key_Tab;
-    case B_ESCAPE:
-        return Qt::Key_Escape;
-    case B_LEFT_ARROW:
-        return Qt::Key_Left;
-    case B_RIGHT_ARROW:
-        return Qt::Key_Right;
-    case B_UP_ARROW:
-        return Qt::Key_Up;
-    case B_DOWN_ARROW:
-        return Qt::Key_Down;
-    case B_HOME:
-        return Qt::Key_Home;
-    case B_END:
-        return Qt::Key_End;
-    case B_DELETE:
-        return Qt::Key_Delete;
-    case ' ':
-        return Qt::Key_Space;
-    default:
-        throw std::invalid_argument("not a key code the kit knows");
-    }
+    static const std::map<uchar, Qt::Key> keys = {
+        {B_ENTER, Qt::Key_Return},    {B_BACKSPACE, Qt::Key_Backspace},
+        {B_TAB, Qt::Key_Tab},         {B_ESCAPE, Qt::Key_Escape},
+        {B_LEFT_ARROW, Qt::Key_Left}, {B_RIGHT_ARROW, Qt::Key_Right},
+        {B_UP_ARROW, Qt::Key_Up},     {B_DOWN_ARROW, Qt::Key_Down},
+        {B_HOME, Qt::Key_Home},       {B_END, Qt::Key_End},
+        {B_DELETE, Qt::Key_Delete},   {' ', Qt::Key_Space}};
+    return keys.at(key);
 }
 
 void TypeText(QWidget* target, const char* text)
@@ -77,24 +58,10 @@ void TypeText(QWidget* target, const char* text)
 
 } // namespace
 
-namespace {
-
-QtMessageHandler sStandardHandler = nullptr;
-
-// Offscreen, Qt says so each time a window asks for something only a real screen does.
-void QuietOffscreenNotices(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (!text.startsWith("This plugin does not support"))
-        sStandardHandler(type, context, text);
-}
-
-} // namespace
-
 void StartKit()
 {
     // Test discovery and fuzzers run without CTest's environment: stay headless regardless.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    sStandardHandler = qInstallMessageHandler(QuietOffscreenNotices);
     kit::EnsureApplication();
     // No session clipboard offscreen: give pastes something to try to put in.
     QApplication::clipboard()->setText("pasted");
@@ -125,24 +92,13 @@ std::vector<BWindow*> WindowsTitled(const char* title)
 std::vector<BView*> FindViews(const BWindow* window, const char* name)
 {
     std::vector<BView*> found;
-    for (int32 index = 0; index < window->CountChildren(); ++index) {
-        BView* view = window->ChildAt(index);
-        if (std::string(view->Name()) == name)
-            found.push_back(view);
-    }
+    for (int32 index = 0; index < window->CountChildren(); ++index)
+        if (std::string(window->ChildAt(index)->Name()) == name)
+            found.push_back(window->ChildAt(index));
     return found;
 }
 
-void Click(BView* view)
-{
-    BRect bounds = view->Bounds();
-    ClickAt(view, bounds.Width() / 2, bounds.Height() / 2);
-}
-
-void ClickAt(BView* view, float x, float y)
-{
-    QTest::mouseClick(WidgetOf(view), Qt::LeftButton, Qt::NoModifier, QPoint(qRound(x), qRound(y)));
-}
+void Click(BView* view) { QTest::mouseClick(WidgetOf(view), Qt::LeftButton); }
 
 void Type(BWindow* window, const char* text) { TypeText(FocusTarget(window), text); }
 
@@ -154,7 +110,7 @@ void PressKeyIn(BView* view, uchar key) { QTest::keyClick(WidgetOf(view), QtKeyF
 
 void PressShortcut(BView* view, char letter)
 {
-    QTest::keyClick(WidgetOf(view), Qt::Key(QChar(letter).toUpper().unicode()), Qt::ControlModifier);
+    QTest::keyClick(WidgetOf(view), letter, Qt::ControlModifier);
 }
 
 void ChooseMenuItem(BMenuField* field, int32 index)
@@ -162,8 +118,6 @@ void ChooseMenuItem(BMenuField* field, int32 index)
     QTest::mouseClick(WidgetOf(field)->findChild<QPushButton*>(), Qt::LeftButton);
     QMenu* menu = kit::MenuState::Of(field->Menu()).qmenu.get();
     BMenuItem* item = field->Menu()->ItemAt(index);
-    if (item == nullptr)
-        throw std::out_of_range("no such menu item");
     QPoint where = menu->actionGeometry(kit::MenuItemState::Of(item).action.get()).center();
     if (menu->rect().contains(where)) {
         QTest::mouseMove(menu, where);
@@ -191,67 +145,43 @@ int32 OpenMenuWithKey(BMenuField* field, uchar key)
     return highlighted;
 }
 
-bool ShowsCheckBox(const BMenuItem* item) { return kit::MenuItemState::Of(item).action->isCheckable(); }
+bool ShowsCheckBox(const BMenuItem* item)
+{
+    return kit::MenuItemState::Of(item).action->isCheckable();
+}
 
 void CloseWindow(BWindow* window) { WindowWidgetOf(window)->close(); }
 
-namespace {
-
-std::string ScreenshotPath(const char* name)
-{
-    QDir().mkpath(PCIZ_SCREENSHOT_DIR);
-    return std::string(PCIZ_SCREENSHOT_DIR) + "/" + name + ".png";
-}
-
-void Save(const QPixmap& picture, const std::string& path)
-{
-    if (!picture.save(QString::fromStdString(path)))
-        throw std::runtime_error("could not write " + path);
-}
-
-QPixmap Grab(BWindow* window)
-{
-    QWidget* widget = WindowWidgetOf(window);
-    widget->show();
-    QCoreApplication::processEvents();
-    return widget->grab();
-}
-
-constexpr int kTitleBarHeight = 20;
-
-} // namespace
-
 std::string SaveScreenshot(BWindow* window, const char* name)
 {
-    std::string path = ScreenshotPath(name);
-    Save(Grab(window), path);
-    return path;
+    return SaveScreenshot(std::vector{window}, name);
 }
 
 std::string SaveScreenshot(const std::vector<BWindow*>& windows, const char* name)
 {
     QRect area;
     for (BWindow* window : windows)
-        area |= WindowWidgetOf(window)->geometry().adjusted(0, -kTitleBarHeight, 0, 0);
-    area.adjust(-10, -10, 10, 10);
+        area |= WindowWidgetOf(window)->geometry().adjusted(-10, -30, 10, 10);
     QPixmap desktop(area.size());
     desktop.fill(QColor(80, 100, 130));
     QPainter painter(&desktop);
     for (BWindow* window : windows) {
-        QRect frame = WindowWidgetOf(window)->geometry().translated(-area.topLeft());
-        QRect titleBar(frame.left(), frame.top() - kTitleBarHeight, frame.width(), kTitleBarHeight);
-        painter.fillRect(titleBar, QColor(250, 220, 80));
-        painter.setPen(Qt::black);
-        painter.drawText(titleBar.adjusted(6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                         QString::fromUtf8(window->Title()));
-        painter.drawPixmap(frame.topLeft(), Grab(window));
+        QWidget* widget = WindowWidgetOf(window);
+        widget->show();
+        QCoreApplication::processEvents();
+        const QPoint at = widget->geometry().topLeft() - area.topLeft();
+        // A plain title bar, 20 pixels high, above the window.
+        painter.fillRect(at.x(), at.y() - 20, widget->width(), 20, QColor(250, 220, 80));
+        painter.drawText(at + QPoint(6, -6), QString::fromUtf8(window->Title()));
+        painter.drawPixmap(at, widget->grab());
     }
-    painter.end();
-    std::string path = ScreenshotPath(name);
-    Save(desktop, path);
+    QDir().mkpath(PCIZ_SCREENSHOT_DIR);
+    const std::string path = std::string(PCIZ_SCREENSHOT_DIR) + "/" + name + ".png";
+    if (!desktop.save(QString::fromStdString(path)))
+        throw std::runtime_error("could not write " + path);
     return path;
 }
 
-bool IsShown(const BWindow* window) { return WindowWidgetOf(window)->isVisible(); }
+void Repaint(BWindow* window) { WindowWidgetOf(window)->repaint(); }
 
 } // namespace kittest

@@ -4,7 +4,6 @@
 // Drives the interface kit in tests as a person would, with no display: deliver what was
 // posted, find views, click, type, choose menu items, close windows, take screenshots.
 
-#include <SupportDefs.h>
 #include <Window.h>
 
 #include <string>
@@ -12,7 +11,6 @@
 
 class BMenuField;
 class BMenuItem;
-class BView;
 
 namespace kittest {
 
@@ -36,9 +34,8 @@ std::vector<BWindow*> WindowsTitled(const char* title);
 // Every child of the window with that name, in the order they were added.
 std::vector<BView*> FindViews(const BWindow* window, const char* name);
 
-// A left click in the middle of the view, or at a point in the view's own coordinates.
+// A left click in the middle of the view.
 void Click(BView* view);
-void ClickAt(BView* view, float x, float y);
 
 // Keys as a person types them into whatever view of the window has the focus: text as
 // UTF-8, one key per character, and single keys by their kit codes (B_ENTER, B_BACKSPACE ...).
@@ -64,15 +61,13 @@ bool ShowsCheckBox(const BMenuItem* item);
 // What the window's close button does.
 void CloseWindow(BWindow* window);
 
-// Shows the window if needed and writes a PNG of it under the build folder; returns its path.
+// Shows the windows and writes one PNG of them under the build folder, where they stand on the
+// screen, each under a plain title bar, later windows over earlier ones; returns its path.
 std::string SaveScreenshot(BWindow* window, const char* name);
-
-// One PNG of several windows where they stand on the screen, each under a plain title bar,
-// later windows over earlier ones; returns its path.
 std::string SaveScreenshot(const std::vector<BWindow*>& windows, const char* name);
 
-// Whether a window is shown on the screen, as Qt sees it.
-bool IsShown(const BWindow* window);
+// Paints the whole window now, as once its texts have changed.
+void Repaint(BWindow* window);
 
 } // namespace kittest
 

@@ -6,7 +6,6 @@
 #include <Looper.h>
 
 #include <QApplication>
-#include <QEvent>
 #include <QStyleFactory>
 
 #include <algorithm>
@@ -17,24 +16,6 @@ namespace kit {
 namespace {
 
 std::vector<BLooper*> sDoomed;
-
-// Receives the one event that destroys the loopers that quit meanwhile.
-class Reaper : public QObject {
-public:
-    bool event(QEvent* event) override
-    {
-        if (event->type() != QEvent::User)
-            return QObject::event(event);
-        DestroyQuitLoopers();
-        return true;
-    }
-};
-
-Reaper* TheReaper()
-{
-    static Reaper reaper;
-    return &reaper;
-}
 
 } // namespace
 
@@ -72,7 +53,8 @@ void DestroyLater(BLooper* looper)
     if (std::find(sDoomed.begin(), sDoomed.end(), looper) != sDoomed.end())
         return;
     sDoomed.push_back(looper);
-    QCoreApplication::postEvent(TheReaper(), new QEvent(QEvent::User));
+    // Queued behind the handler that quit the looper, which may still be using it.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &DestroyQuitLoopers, Qt::QueuedConnection);
 }
 
 void DestroyQuitLoopers()

@@ -27,10 +27,11 @@ void LooperRegistry::Remove(int32 token)
     fPorts.erase(token);
 }
 
-bool LooperRegistry::Contains(int32 token) const
+BLooper* LooperRegistry::LooperOf(int32 token) const
 {
     std::lock_guard lock(fLock);
-    return fPorts.count(token) != 0;
+    auto found = fPorts.find(token);
+    return found != fPorts.end() ? found->second->Looper() : nullptr;
 }
 
 status_t LooperRegistry::Post(int32 token, const BMessage& message) const

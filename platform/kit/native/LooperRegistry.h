@@ -6,6 +6,7 @@
 #include <map>
 #include <mutex>
 
+class BLooper;
 class BMessage;
 
 namespace kit {
@@ -21,7 +22,8 @@ public:
 
     int32 Add(LooperPort* port);
     void Remove(int32 token);
-    bool Contains(int32 token) const;
+    // The looper behind token, or null once it has quit.
+    BLooper* LooperOf(int32 token) const;
     status_t Post(int32 token, const BMessage& message) const;
 
 private:

@@ -50,9 +50,6 @@ private:
     void SetWidgetHighColor();
 };
 
-// The pixel rectangle of an inclusive kit frame.
-QRect ToQRect(BRect frame);
-
 } // namespace kit
 
 #endif

@@ -30,7 +30,6 @@ struct WindowState {
     QPointer<WindowWidget> widget;
     std::vector<BView*> children;
     std::string title;
-    window_type type = B_TITLED_WINDOW;
     uint32 flags = 0;
 };
 

@@ -5,6 +5,10 @@
 
 #include <memory>
 
+namespace kit {
+struct TextViewState;
+}
+
 // A single-line text field. Typing goes through KeyDown, so a subclass sees every key first;
 // the base KeyDown applies the editing keys, and to inserted characters only the character
 // filter and the byte limit. Text set from code is taken as it is.
@@ -29,24 +33,20 @@ public:
 
     // The most UTF-8 bytes typing can make the text hold.
     void SetMaxBytes(int32 max);
-    int32 MaxBytes() const;
-    void SetWordWrap(bool wrap);
-    bool DoesWordWrap() const;
+    // A single line never wraps.
+    void SetWordWrap(bool) {}
     void AllowChar(uint32 character);
     void DisallowChar(uint32 character);
 
     // With resize on, the view's width follows its text.
     void MakeResizable(bool resize, BView* resizeView = nullptr);
-    bool IsResizable() const;
-    BRect TextRect() const;
 
     void KeyDown(const char* bytes, int32 numBytes) override;
 
 private:
-    struct State;
-    std::unique_ptr<State> fState;
+    std::unique_ptr<kit::TextViewState> fTextViewState;
 
-    void Construct(BRect textRect, const rgb_color* color);
+    void Construct(const rgb_color* color);
     void HandleEditingKey(uchar key);
     void InsertTyped(const char* bytes, int32 numBytes);
     void FitToText();

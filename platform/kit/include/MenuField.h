@@ -24,14 +24,14 @@ public:
 
     void SetAlignment(alignment label);
     alignment Alignment() const;
-    void SetDivider(float divider);
-    float Divider() const;
 
 private:
+    // The label takes the width up to the divider, the button the rest.
+    void PlaceDivider(float divider);
+
     BMenu* fMenu;
     std::string fLabel;
     alignment fAlignment = B_ALIGN_LEFT;
-    float fDivider = 0;
 };
 
 #endif

@@ -20,7 +20,6 @@ public:
     virtual ~BMenu();
 
     const char* Name() const;
-    menu_layout Layout() const;
 
     bool AddItem(BMenuItem* item);
     int32 CountItems() const;
@@ -28,16 +27,9 @@ public:
     int32 IndexOf(const BMenuItem* item) const;
     BMenuItem* FindMarked() const;
 
-    // In radio mode, choosing an item marks it and unmarks the others.
-    void SetRadioMode(bool on);
-    bool IsRadioMode() const;
-    // With this on, the menu field showing the menu shows the marked item's label.
-    void SetLabelFromMarked(bool on);
-    bool IsLabelFromMarked() const;
-
 private:
     friend struct kit::MenuState;
-    std::unique_ptr<kit::MenuState> fState;
+    std::unique_ptr<kit::MenuState> fMenuState;
 };
 
 #endif

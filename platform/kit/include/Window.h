@@ -30,18 +30,13 @@ public:
     BView* CurrentFocus() const;
 
     void Show();
-    void Hide();
-    bool IsHidden() const;
     void Activate(bool active = true);
-    bool IsActive() const;
 
     void ResizeBy(float dx, float dy);
-    void ResizeTo(float width, float height);
     BRect Frame() const;
     BRect Bounds() const;
 
     const char* Title() const;
-    window_type Type() const;
     uint32 Flags() const;
 
     void Quit() override;

@@ -7,6 +7,10 @@
 
 class BWindow;
 
+namespace kit {
+struct ApplicationState;
+}
+
 // The process's application object. Run serves every window's messages until the
 // application quits. B_QUIT_REQUESTED asks every window to quit; if one refuses, the
 // application goes on running.
@@ -20,13 +24,11 @@ public:
     void Quit() override;
     bool QuitRequested() override;
 
-    const char* Signature() const;
     int32 CountWindows() const;
     BWindow* WindowAt(int32 index) const;
 
 private:
-    struct State;
-    std::unique_ptr<State> fState;
+    std::unique_ptr<kit::ApplicationState> fApplicationState;
 };
 
 extern BApplication* be_app;

@@ -16,6 +16,9 @@ public:
     bool IsValid() const;
     status_t SendMessage(uint32 command) const;
     status_t SendMessage(const BMessage* message) const;
+    // Raises the target window and gives it the focus; fails with B_BAD_PORT_ID once it has
+    // quit. Only for the GUI thread, which serves every window.
+    status_t ActivateTarget() const;
 
     bool operator==(const BMessenger&) const = default;
 

@@ -1,0 +1,41 @@
+#ifndef PCIZ_KIT_NATIVE_TEXT_VIEW_STATE_H
+#define PCIZ_KIT_NATIVE_TEXT_VIEW_STATE_H
+
+#include <SupportDefs.h>
+
+#include <bitset>
+#include <climits>
+#include <set>
+#include <string>
+
+namespace kit {
+
+struct TextViewState {
+    // Filters mostly name ASCII: those live in a bitset, so a field that disallows every
+    // character below 127 costs no allocation; the rest of Unicode in a set.
+    std::bitset<128> disallowedAscii;
+    std::set<uint32> disallowedOthers;
+
+    bool IsDisallowed(uint32 c) const
+    {
+        return c < disallowedAscii.size() ? disallowedAscii[c] : disallowedOthers.count(c) != 0;
+    }
+    void SetDisallowed(uint32 c, bool disallowed)
+    {
+        if (c < disallowedAscii.size())
+            disallowedAscii[c] = disallowed;
+        else if (disallowed)
+            disallowedOthers.insert(c);
+        else
+            disallowedOthers.erase(c);
+    }
+    int32 maxBytes = INT32_MAX;
+    bool editable = true;
+    bool selectable = true;
+    bool resizable = false;
+    mutable std::string text;
+};
+
+} // namespace kit
+
+#endif
