@@ -218,8 +218,9 @@ pci_access* HostBus::Open(bool writeable) const
     // Numbers only: we never ask for names, and libpci must not go looking for any, least of
     // all over the network.
     access->numeric_ids = 1;
-    for (const auto& [name, value] : fParameters)
-        LibpciGuard::Run([&] { pci_set_param(access, Text(name), Text(value)); });
+    for (const auto& parameter : fParameters)
+        LibpciGuard::Run(
+            [&] { pci_set_param(access, Text(parameter.first), Text(parameter.second)); });
     if (LibpciGuard::Run([&] { pci_init(access); }))
         return access;
     Close(access);

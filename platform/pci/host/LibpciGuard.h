@@ -20,7 +20,8 @@ public:
     static bool Run(const Call& call);
 
 private:
-    [[noreturn]] static void OnFatalError(char* message, ...);
+    // The attribute, not [[noreturn]]: libpci's hook type carries it, and clang matches types.
+    __attribute__((noreturn)) static void OnFatalError(char* message, ...);
     static void Ignore(char* message, ...);
 
     static thread_local std::jmp_buf* sLanding;
