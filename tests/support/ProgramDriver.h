@@ -1,0 +1,73 @@
+#ifndef PCIZ_TESTS_PROGRAM_DRIVER_H
+#define PCIZ_TESTS_PROGRAM_DRIVER_H
+
+// The whole program on a simulated machine, driven as a person drives it.
+
+#include "EditorViews.h"
+#include "InstalledMachine.h"
+#include "KitTestSupport.h"
+
+#include <Button.h>
+#include <CheckBox.h>
+#include <MenuField.h>
+#include <PciApp.h>
+#include <StringView.h>
+
+#include <string>
+
+class ProgramDriver {
+public:
+    explicit ProgramDriver(const std::vector<SimulatedFunction>& functions) : machine(functions) {}
+
+    // Ends the program as a person would, so no window outlives the test.
+    ~ProgramDriver()
+    {
+        if (!app.IsQuitting() && DeviceWindow() != nullptr) {
+            kittest::CloseWindow(DeviceWindow());
+            kittest::DeliverPostedMessages();
+        }
+    }
+
+    static BWindow* FindWindow(const char* title)
+    {
+        std::vector<BWindow*> windows = kittest::WindowsTitled(title);
+        return windows.empty() ? nullptr : windows.front();
+    }
+    BWindow* DeviceWindow() const { return FindWindow("Pci Zorvane"); }
+    BWindow* Editor() const { return FindWindow("Edit PCI Config"); }
+    int EditorCount() const { return int(kittest::WindowsTitled("Edit PCI Config").size()); }
+    const char* EditorTitle() const { return kittest::FindView<BStringView>(Editor(), "title")->Text(); }
+    BMenuField* DeviceMenu() const { return kittest::FindView<BMenuField>(DeviceWindow(), "devicemenu"); }
+
+    void PressEdit()
+    {
+        kittest::Click(kittest::FindView<BButton>(DeviceWindow(), "EditButton"));
+        kittest::DeliverPostedMessages();
+    }
+    void ToggleReadOnly()
+    {
+        kittest::Click(kittest::FindView<BCheckBox>(Editor(), "failsafe"));
+        kittest::DeliverPostedMessages();
+    }
+    void PickDevice(int32 index)
+    {
+        kittest::ChooseMenuItem(DeviceMenu(), index);
+        kittest::DeliverPostedMessages();
+    }
+    void TypeIntoCell(int offset, const char* text)
+    {
+        kittest::Click(CellsOf(Editor()).at(offset));
+        kittest::Type(Editor(), text);
+        kittest::PressKey(Editor(), B_ENTER);
+        kittest::DeliverPostedMessages();
+    }
+    std::string DeviceByte(PciAddress at, int offset)
+    {
+        return HexText(machine.bus.Read(at.bus, at.device, at.function, offset, 1));
+    }
+
+    InstalledMachine machine;
+    PciApp app;
+};
+
+#endif
