@@ -49,7 +49,7 @@ TEST_F(PersonFlowTest, TheEditorBesideTheDeviceWindowFollowsThePickedDeviceAndKe
     PickDevice(kUsbIndex);
     ScreenshotIfAsked({DeviceWindow(), Editor()}, "program-both-windows");
     PickDevice(kIdeIndex);
-    EXPECT_STREQ(EditorTitle(), "bus 0     device 7     function 1");
+    EXPECT_EQ(EditorTitle(), "bus 0     device 7     function 1");
     EXPECT_TRUE(GridShowsBus(Editor(), machine.bus, kIde));
     TypeIntoCell(0x3C, "e");
     EXPECT_EQ(machine.bus.WriteLog(), (std::vector<ConfigWrite>{{kIde, 0x3C, 1, 0x0E}}));
@@ -63,10 +63,8 @@ TEST_F(PersonFlowTest, TypingLeftWithoutEnterNeverStaysOnScreenNorReachesADevice
     std::vector<DataTextView*> cells = CellsOf(editor);
     // Left by a click on another cell, by Tab, by Escape and by "Read Only" set again.
     const auto typeThenLeave = [&](int offset, auto leave) {
-        kittest::Click(cells[offset]);
-        kittest::Type(editor, "77");
-        leave();
-        kittest::DeliverPostedMessages();
+        Do([&] { kittest::Click(cells[offset]); kittest::Type(editor, "77"); });
+        Do(leave);
         EXPECT_EQ(CellText(editor, offset), DeviceByte(kHostBridge, offset)) << offset;
     };
     typeThenLeave(0x3C, [&] { kittest::Click(cells[0x3D]); });
@@ -81,12 +79,13 @@ TEST_F(PersonFlowTest, TypingLeftWithoutEnterNeverStaysOnScreenNorReachesADevice
     // Enter handled after the editor was told to show another function: the byte typed for
     // the IDE function goes to neither.
     PickDevice(kIdeIndex);
-    kittest::Click(cells[0x3C]);
-    kittest::Type(editor, "12");
     BMessage retarget = AddressMessage(kHostBridge);
-    editor->PostMessage(&retarget);
-    kittest::PressKey(editor, B_ENTER);
-    kittest::DeliverPostedMessages();
+    Do([&] {
+        kittest::Click(cells[0x3C]);
+        kittest::Type(editor, "12");
+        editor->PostMessage(&retarget);
+        kittest::PressKey(editor, B_ENTER);
+    });
     EXPECT_TRUE(machine.bus.WriteLog().empty());
     EXPECT_EQ(CellText(editor, 0x3C), DeviceByte(kHostBridge, 0x3C));
 }
@@ -97,8 +96,7 @@ TEST_F(PersonFlowTest, EditOpensOneEditorAndAfterClosingAFreshLockedOneForTheDev
     PressEdit();
     EXPECT_EQ(EditorCount(), 1);
     ToggleReadOnly();
-    kittest::CloseWindow(Editor());
-    kittest::DeliverPostedMessages();
+    Close(Editor());
     EXPECT_EQ(EditorCount(), 0);
     EXPECT_EQ(gEditorOpen, 0);
 
@@ -106,7 +104,7 @@ TEST_F(PersonFlowTest, EditOpensOneEditorAndAfterClosingAFreshLockedOneForTheDev
     PressEdit();
     ASSERT_EQ(EditorCount(), 1);
     EXPECT_TRUE(AllCellsLocked(Editor()));
-    EXPECT_STREQ(EditorTitle(), "bus 0     device 7     function 1");
+    EXPECT_EQ(EditorTitle(), "bus 0     device 7     function 1");
 
     kittest::CloseWindow(DeviceWindow());
     app.Run();

@@ -102,11 +102,11 @@ TEST_F(HostFidelity, EditorCellsShowTheConfigFile)
             function.address.device, function.address.function);
         const std::vector<uint8_t> after = ReadConfigFile(function);
         ASSERT_EQ(before.size(), after.size());
-        for (size_t offset = 0; offset < 256; ++offset) {
-            if (offset >= before.size())
-                EXPECT_EQ(CellText(editor, int(offset)), "FF") << "offset " << offset;
-            else if (before[offset] == after[offset])
-                EXPECT_EQ(CellText(editor, int(offset)), HexText(before[offset])) << "offset " << offset;
+        for (int offset = 0; offset < 256; ++offset) {
+            const std::string shown = CellText(editor, offset);
+            const bool live = size_t(offset) < before.size() && before[offset] != after[offset];
+            EXPECT_EQ(shown, live ? shown : size_t(offset) < before.size() ? HexText(before[offset]) : "FF")
+                << "offset " << offset;
         }
         editor->Quit();
         kittest::DeliverPostedMessages();

@@ -99,8 +99,8 @@ TEST_P(PciBusInterface, ListsEachFunctionOnceInOrderWithRecordsThatAgreeWithItsB
     }
     EXPECT_NE(bus.GetNthInfo(int32(test.listed.size()), &info), B_OK);
     const PciAddress absent{0xFE, 0x1F, 7};
-    if (std::ranges::find(test.listed, absent) == test.listed.end())
-        EXPECT_EQ(bus.Read(absent.bus, absent.device, absent.function, 0, 4), 0xFFFFFFFFu);
+    EXPECT_TRUE(std::ranges::find(test.listed, absent) != test.listed.end()
+        || bus.Read(absent.bus, absent.device, absent.function, 0, 4) == 0xFFFFFFFFu);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryBus, PciBusInterface, testing::ValuesIn(kBuses),

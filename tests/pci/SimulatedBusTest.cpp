@@ -30,14 +30,8 @@ std::vector<SimulatedFunction> TestMachine()
 // The calls the windows make, on the installed machine.
 class SimulatedBusTest : public testing::Test {
 protected:
-    static uint32 Read(PciAddress at, int32 offset, int32 size)
-    {
-        return read_pci_config(at.bus, at.device, at.function, offset, size);
-    }
-    static void Write(PciAddress at, int32 offset, int32 size, uint32 value)
-    {
-        write_pci_config(at.bus, at.device, at.function, offset, size, value);
-    }
+    static uint32 Read(PciAddress at, int32 offset, int32 size) { return read_pci_config(at.bus, at.device, at.function, offset, size); }
+    static void Write(PciAddress at, int32 offset, int32 size, uint32 value) { write_pci_config(at.bus, at.device, at.function, offset, size, value); }
 
     InstalledMachine machine{TestMachine()};
 };
@@ -61,22 +55,16 @@ TEST_F(SimulatedBusTest, AccessesThatLeaveTheSpaceOrHaveNoSizeNeverReachTheBus)
 
 TEST_F(SimulatedBusTest, RegistersKeepWhatTheirBitsLet)
 {
-    const std::pair<int32, int32> readOnly[] = {{kVendorId, 4}, {kRevision, 4}, {kHeaderType, 1}};
-    for (auto [offset, size] : readOnly) {
-        const uint32 before = Read(kNic, offset, size);
-        Write(kNic, offset, size, ~before);
-        EXPECT_EQ(Read(kNic, offset, size), before) << "read-only at " << offset;
+    // Read-only, scratch, unimplemented; base address registers answer all ones with their size mask.
+    const std::pair<int32, uint32> afterAllOnes[] = {{kVendorId, Read(kNic, kVendorId, 4)},
+        {kRevision, Read(kNic, kRevision, 4)}, {kHeaderSize, 0},
+        {0x10, 0xFFFE0000}, {0x14, 0xFFC1}, {kRom, 0xFFFF0001}};
+    for (auto [offset, shown] : afterAllOnes) {
+        Write(kNic, offset, 4, 0xFFFFFFFF);
+        EXPECT_EQ(Read(kNic, offset, 4), shown) << "register at " << offset;
     }
     Write(kNic, kLatency, 1, 0x5A);
     EXPECT_EQ(Read(kNic, kLatency, 1), 0x5Au);
-    Write(kNic, kHeaderSize, 4, 0xFFFFFFFF);
-    EXPECT_EQ(Read(kNic, kHeaderSize, 4), 0u);
-    // Base address registers answer all ones with their size mask.
-    const std::pair<int32, uint32> bars[] = {{0x10, 0xFFFE0000}, {0x14, 0xFFC1}, {kRom, 0xFFFF0001}};
-    for (auto [offset, sizeMask] : bars) {
-        Write(kNic, offset, 4, 0xFFFFFFFF);
-        EXPECT_EQ(Read(kNic, offset, 4), sizeMask) << "register at " << offset;
-    }
     pci_info info;
     ASSERT_EQ(get_nth_pci_info(0, &info), B_OK);
     EXPECT_THAT(std::to_array(info.u.h0.base_register_sizes), ElementsAre(0x20000, 0x40, 0, 0, 0, 0));

@@ -5,7 +5,6 @@
 // keeps the write requests the cell posts.
 
 #include <DataTextView.h>
-#include <Font.h>
 #include <Message.h>
 #include <Window.h>
 
@@ -19,10 +18,8 @@ public:
     {
         BFont font(be_fixed_font);
         font.SetSize(10);
-        cell = new DataTextView(BRect(35, 30, 53, 42), "data", BRect(0, 0, 100, 50), &font,
-                                kOffset, this);
+        AddChild(cell = new DataTextView(BRect(35, 30, 53, 42), "data", BRect(0, 0, 100, 50), &font, kOffset, this));
         cell->MakeResizable(true);
-        AddChild(cell);
     }
     void MessageReceived(BMessage* message) override { requests.push_back(*message); }
 

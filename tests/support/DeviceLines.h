@@ -6,29 +6,24 @@
 #include <StringView.h>
 #include <Window.h>
 
-#include <algorithm>
-#include <cstring>
-#include <string>
-#include <vector>
+#include <map>
 
 // The texts shown on the line of the label, joined by single blanks; empty when no view shows
 // the label.
-inline std::string LineOf(const BWindow* window, const char* label)
+inline std::string LineOf(const BWindow* window, const std::string& label)
 {
-    std::vector<BStringView*> shown;
+    std::multimap<std::pair<float, float>, std::string> views;  // by top, then left
+    float top = -1;
     for (int32 i = 0; i < window->CountChildren(); ++i)
-        if (auto* view = dynamic_cast<BStringView*>(window->ChildAt(i)); view && *view->Text())
-            shown.push_back(view);
-    const auto at = std::ranges::find_if(
-        shown, [&](BStringView* view) { return std::strcmp(view->Text(), label) == 0; });
-    if (at == shown.end())
-        return "";
-    const float top = (*at)->Frame().top;
-    std::erase_if(shown, [&](BStringView* view) { return view->Frame().top != top; });
-    std::ranges::sort(shown, {}, [](BStringView* view) { return view->Frame().left; });
+        if (auto* view = dynamic_cast<BStringView*>(window->ChildAt(i)); view && *view->Text()) {
+            if (top < 0 && view->Text() == label)
+                top = view->Frame().top;
+            views.emplace(std::pair(view->Frame().top, view->Frame().left), view->Text());
+        }
     std::string line;
-    for (BStringView* view : shown)
-        line += (line.empty() ? "" : " ") + std::string(view->Text());
+    for (const auto& [at, shown] : views)
+        if (at.first == top)
+            line += (line.empty() ? "" : " ") + shown;
     return line;
 }
 

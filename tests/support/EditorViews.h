@@ -10,9 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <string>
-#include <vector>
+#include <algorithm>
 
 // A byte as a cell shows it: upper-case hex, no padding.
 inline std::string HexText(uint32 value)
@@ -31,29 +29,21 @@ inline std::vector<DataTextView*> CellsOf(const BWindow* editor)
     return cells;
 }
 
-inline std::string CellText(const BWindow* editor, int offset)
-{
-    return CellsOf(editor).at(offset)->Text();
-}
+inline std::string CellText(const BWindow* editor, int offset) { return CellsOf(editor).at(offset)->Text(); }
 
 inline testing::AssertionResult GridShowsBus(const BWindow* editor, PciBus& bus, PciAddress at)
 {
-    for (int offset = 0; offset < 256; ++offset) {
-        const std::string held = HexText(bus.Read(at.bus, at.device, at.function, offset, 1));
-        if (CellText(editor, offset) != held)
-            return testing::AssertionFailure() << "offset " << offset << " shows "
-                                               << CellText(editor, offset) << ", bus holds " << held;
-    }
+    for (int offset = 0; offset < 256; ++offset)
+        if (CellText(editor, offset) != HexText(bus.Read(at.bus, at.device, at.function, offset, 1) & 0xFF))
+            return testing::AssertionFailure() << "offset " << offset << " shows " << CellText(editor, offset);
     return testing::AssertionSuccess();
 }
 
 // Locked: a person can neither type into a cell nor select its text.
 inline bool AllCellsLocked(const BWindow* editor, bool locked = true)
 {
-    for (DataTextView* cell : CellsOf(editor))
-        if (cell->IsEditable() == locked || cell->IsSelectable() == locked)
-            return false;
-    return true;
+    return std::ranges::none_of(CellsOf(editor),
+        [&](DataTextView* cell) { return cell->IsEditable() == locked || cell->IsSelectable() == locked; });
 }
 
 #endif

@@ -13,19 +13,14 @@
 #include <PciApp.h>
 #include <StringView.h>
 
-#include <string>
-
 class ProgramDriver {
 public:
     explicit ProgramDriver(const std::vector<SimulatedFunction>& functions) : machine(functions) {}
-
     // Ends the program as a person would, so no window outlives the test.
     ~ProgramDriver()
     {
-        if (!app.IsQuitting() && DeviceWindow() != nullptr) {
-            kittest::CloseWindow(DeviceWindow());
-            kittest::DeliverPostedMessages();
-        }
+        if (!app.IsQuitting() && DeviceWindow() != nullptr)
+            Close(DeviceWindow());
     }
 
     static BWindow* FindWindow(const char* title)
@@ -36,34 +31,31 @@ public:
     BWindow* DeviceWindow() const { return FindWindow("Pci Zorvane"); }
     BWindow* Editor() const { return FindWindow("Edit PCI Config"); }
     int EditorCount() const { return int(kittest::WindowsTitled("Edit PCI Config").size()); }
-    const char* EditorTitle() const { return kittest::FindView<BStringView>(Editor(), "title")->Text(); }
+    std::string EditorTitle() const { return kittest::FindView<BStringView>(Editor(), "title")->Text(); }
     BMenuField* DeviceMenu() const { return kittest::FindView<BMenuField>(DeviceWindow(), "devicemenu"); }
-
-    void PressEdit()
-    {
-        kittest::Click(kittest::FindView<BButton>(DeviceWindow(), "EditButton"));
-        kittest::DeliverPostedMessages();
-    }
-    void ToggleReadOnly()
-    {
-        kittest::Click(kittest::FindView<BCheckBox>(Editor(), "failsafe"));
-        kittest::DeliverPostedMessages();
-    }
-    void PickDevice(int32 index)
-    {
-        kittest::ChooseMenuItem(DeviceMenu(), index);
-        kittest::DeliverPostedMessages();
-    }
-    void TypeIntoCell(int offset, const char* text)
-    {
-        kittest::Click(CellsOf(Editor()).at(offset));
-        kittest::Type(Editor(), text);
-        kittest::PressKey(Editor(), B_ENTER);
-        kittest::DeliverPostedMessages();
-    }
     std::string DeviceByte(PciAddress at, int offset)
     {
         return HexText(machine.bus.Read(at.bus, at.device, at.function, offset, 1));
+    }
+
+    // Each action as a person takes it, and what handling it posts.
+    template <typename Action>
+    static void Do(Action action)
+    {
+        action();
+        kittest::DeliverPostedMessages();
+    }
+    void PressEdit() { Do([&] { kittest::Click(kittest::FindView<BButton>(DeviceWindow(), "EditButton")); }); }
+    void ToggleReadOnly() { Do([&] { kittest::Click(kittest::FindView<BCheckBox>(Editor(), "failsafe")); }); }
+    void PickDevice(int32 index) { Do([&] { kittest::ChooseMenuItem(DeviceMenu(), index); }); }
+    static void Close(BWindow* window) { Do([&] { kittest::CloseWindow(window); }); }
+    void TypeIntoCell(int offset, const char* text)
+    {
+        Do([&] {
+            kittest::Click(CellsOf(Editor()).at(offset));
+            kittest::Type(Editor(), text);
+            kittest::PressKey(Editor(), B_ENTER);
+        });
     }
 
     InstalledMachine machine;
