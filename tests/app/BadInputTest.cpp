@@ -65,19 +65,6 @@ TEST(BadInput, AMachineWithoutFunctionsShowsZerosAndItsEditorReadsAllOnes)
     EXPECT_EQ(CellText(program.Editor(), 0x3C), "FF");
 }
 
-TEST(BadInput, EveryOneOfThreeHundredFunctionsCanBeShownAndEdited)
-{
-    ProgramDriver program(PlainMachine(300));
-    ASSERT_EQ(program.DeviceMenu()->Menu()->CountItems(), 300);
-    program.PressEdit();
-    program.PickDevice(299);
-    // Device IDs count the functions: the 300th is 0x12B, past what a byte could index.
-    EXPECT_EQ(LineOf(program.DeviceWindow(), "Device ID"), "Device ID 12B");
-    EXPECT_STREQ(program.DeviceMenu()->MenuLabel(), "299");
-    EXPECT_EQ(program.EditorTitle(), "bus 9     device B     function 0");
-    EXPECT_EQ(CellText(program.Editor(), 2) + CellText(program.Editor(), 3), "2B1");
-}
-
 TEST(BadInput, AFunctionThatDisappearsReadsAsAllOnesAndTheLockStillHolds)
 {
     ProgramDriver program(StandardMachine());

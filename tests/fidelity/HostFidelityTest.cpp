@@ -1,13 +1,9 @@
 // What the program takes from this machine's bus, held against the kernel's own view in
-// sysfs: the records beside the config, resource and irq files, and the editor's cells beside
-// the config file. Nothing is ever written.
+// sysfs: the records beside the config, resource and irq files. Nothing is ever written.
 
-#include "EditorViews.h"
-#include "KitTestSupport.h"
 #include "SysfsFunction.h"
 
 #include <ConfigRegisters.h>
-#include <EditWindow.h>
 #include <PCI.h>
 #include <PciBusSelection.h>
 
@@ -89,26 +85,4 @@ TEST_F(HostFidelity, RecordsHoldWhatTheKernelShows)
     }
     pci_info info;
     EXPECT_NE(get_nth_pci_info(int32(functions.size()), &info), B_OK);
-}
-
-// Past what this user may read (64 bytes without root) the cells show FF. A byte that changes
-// between two readings of the file is a live register, which no reading can be held to.
-TEST_F(HostFidelity, EditorCellsShowTheConfigFile)
-{
-    for (const SysfsFunction& function : functions) {
-        SCOPED_TRACE(function.directory.string());
-        const std::vector<uint8_t> before = ReadConfigFile(function);
-        auto* editor = new EditWindow(BRect(280, 150, 610, 380), function.address.bus,
-            function.address.device, function.address.function);
-        const std::vector<uint8_t> after = ReadConfigFile(function);
-        ASSERT_EQ(before.size(), after.size());
-        for (int offset = 0; offset < 256; ++offset) {
-            const std::string shown = CellText(editor, offset);
-            const bool live = size_t(offset) < before.size() && before[offset] != after[offset];
-            EXPECT_EQ(shown, live ? shown : size_t(offset) < before.size() ? HexText(before[offset]) : "FF")
-                << "offset " << offset;
-        }
-        editor->Quit();
-        kittest::DeliverPostedMessages();
-    }
 }

@@ -91,6 +91,8 @@ TEST_P(PciBusInterface, ListsEachFunctionOnceInOrderWithRecordsThatAgreeWithItsB
         EXPECT_EQ(read(config::kVendorId, 4), uint32(info.device_id) << 16 | info.vendor_id);
         EXPECT_EQ(read(config::kClassBase, 1), info.class_base);
         EXPECT_EQ(read(config::kHeaderType, 1), info.header_type);
+        if ((info.header_type & config::kLayoutMask) == config::kGeneralLayout)
+            EXPECT_EQ(read(config::kSubsystemVendorId, 4), uint32(info.u.h0.subsystem_id) << 16 | info.u.h0.subsystem_vendor_id);
         for (int32 offset = 0; n < test.bytes.size() && offset < config::kSpaceSize; ++offset) {
             const std::vector<uint8>& held = test.bytes[n];
             ASSERT_EQ(read(offset, 1), size_t(offset) < held.size() ? held[offset] : 0xFFu)
@@ -109,6 +111,7 @@ INSTANTIATE_TEST_SUITE_P(EveryBus, PciBusInterface, testing::ValuesIn(kBuses),
 // A dump is never written; one whose first function holds only 64 bytes was taken without root.
 TEST(HostBusOnADump, ReachIsReadOnlyOrTheFirst64BytesAndAnUnknownMethodListsNothing)
 {
+    EXPECT_EQ(DumpFile(DumpPath()).MachineName(), "bus.dump, simulated");
     EXPECT_EQ(HostBus("dump", {{"dump.name", DumpPath()}}).Reach(), PCI_REACH_READ_ONLY);
     const std::string first64 = WriteDump("first-64.dump", {kDumped[0]});
     EXPECT_EQ(HostBus("dump", {{"dump.name", first64}}).Reach(), PCI_REACH_FIRST_64_BYTES);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <set>
 #include <tuple>
 
@@ -22,11 +21,9 @@ std::vector<SysfsFunction> ListSysfsFunctions()
     }
     std::ranges::sort(
         all, {}, [](const SysfsFunction& f) { return std::tie(f.domain, f.address); });
-    std::vector<SysfsFunction> listed;
     std::set<PciAddress> seen;
-    std::ranges::copy_if(all, std::back_inserter(listed),
-        [&](const SysfsFunction& f) { return seen.insert(f.address).second; });
-    return listed;
+    std::erase_if(all, [&](const SysfsFunction& f) { return !seen.insert(f.address).second; });
+    return all;
 }
 
 std::vector<uint8_t> ReadConfigFile(const SysfsFunction& function)
