@@ -86,7 +86,7 @@ TEST(BadInput, ASelectionCarryingItsOwnAddressFieldsStillRetargetsToTheSelectedD
     BMessage forged(3);
     forged.AddInt8(kBusField, 9);
     forged.AddInt32(kDeviceField, 9);
-    ProgramDriver::Do([&] { program.DeviceWindow()->PostMessage(&forged); });
+    Step([&] { program.DeviceWindow()->PostMessage(&forged); });
     EXPECT_EQ(program.EditorTitle(), "bus 0     device 7     function 1");
 }
 
@@ -98,7 +98,7 @@ TEST(BadInput, ClosingTheEditorWhileSelectionsAndWritesAreQueuedLosesNothingAndW
     BWindow* device = program.DeviceWindow();
     BMessenger editor(program.Editor());
     BMessage write = WriteRequest({0, 0, 0}, 0x3C, 1);
-    ProgramDriver::Do([&] {
+    Step([&] {
         device->PostMessage(3);
         editor.SendMessage(B_QUIT_REQUESTED);
         device->PostMessage(5);

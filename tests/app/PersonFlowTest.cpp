@@ -51,8 +51,8 @@ TEST_F(PersonFlowTest, TypingLeftWithoutEnterNeverStaysOnScreenNorReachesADevice
     std::vector<DataTextView*> cells = CellsOf(editor);
     // Left by a click on another cell, by Tab, by Escape and by "Read Only" set again.
     const auto typeThenLeave = [&](int offset, auto leave) {
-        Do([&] { kittest::Click(cells[offset]); kittest::Type(editor, "77"); });
-        Do(leave);
+        Step([&] { kittest::Click(cells[offset]); kittest::Type(editor, "77"); });
+        Step(leave);
         EXPECT_EQ(CellText(editor, offset), DeviceByte(kHostBridge, offset)) << offset;
     };
     typeThenLeave(0x3C, [&] { kittest::Click(cells[0x3D]); });
@@ -68,7 +68,7 @@ TEST_F(PersonFlowTest, TypingLeftWithoutEnterNeverStaysOnScreenNorReachesADevice
     // the IDE function goes to neither.
     PickDevice(kIdeIndex);
     BMessage retarget = AddressMessage(kHostBridge);
-    Do([&] {
+    Step([&] {
         kittest::Click(cells[0x3C]);
         kittest::Type(editor, "12");
         editor->PostMessage(&retarget);

@@ -2,8 +2,8 @@
 // function's layout brings, the window's height, and the menu of functions.
 
 #include "DeviceLines.h"
-#include "KitTestSupport.h"
 #include "RecordBus.h"
+#include "Step.h"
 #include "Screenshots.h"
 
 #include <Menu.h>
@@ -54,27 +54,13 @@ protected:
         bus = std::make_unique<RecordBus>(std::move(records));
         (window = new PciWindow(BRect(100, 80, 400, 360)))->Show();
     }
-    void TearDown() override
-    {
-        window->Quit();
-        kittest::DeliverPostedMessages();
-    }
+    void TearDown() override { Step([&] { window->Quit(); }); }
     // Picks a device in the menu as a person does.
-    void Choose(int32 index)
-    {
-        kittest::ChooseMenuItem(Menu(), index);
-        kittest::DeliverPostedMessages();
-    }
+    void Choose(int32 index) { Step([&] { kittest::ChooseMenuItem(Menu(), index); }); }
     BMenuField* Menu() const { return kittest::FindView<BMenuField>(window, "devicemenu"); }
     std::string Line(const char* label) const { return LineOf(window, label); }
     float Height() const { return window->Bounds().Height(); }
-    bool Shows(const std::string& text) const
-    {
-        for (int32 i = 0; i < window->CountChildren(); ++i)
-            if (auto* view = dynamic_cast<BStringView*>(window->ChildAt(i)); view && view->Text() == text)
-                return true;
-        return false;
-    }
+    bool Shows(const char* text) const { return !Line(text).empty(); }
 
     std::unique_ptr<RecordBus> bus;
     PciWindow* window = nullptr;
@@ -138,8 +124,7 @@ TEST_F(DeviceWindowTest, TheMenuOffersEveryFunctionAndOtherCodesSelectNothing)
         EXPECT_EQ(Menu()->Menu()->ItemAt(i)->Command(), uint32(i));
     }
     for (uint32 code : {300u, 0xFFFFFFFFu}) {
-        window->PostMessage(code);
-        kittest::DeliverPostedMessages();
+        Step([&] { window->PostMessage(code); });
         EXPECT_EQ(Line("Device ID"), "Device ID 100E") << code;
     }
 }

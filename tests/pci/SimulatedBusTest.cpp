@@ -42,8 +42,7 @@ TEST_F(SimulatedBusTest, AccessesThatLeaveTheSpaceOrHaveNoSizeNeverReachTheBus)
     const std::pair<int32, int32> refused[] = {{-1, 1}, {256, 1}, {255, 4}, {255, 2}, {1, 2},
         {2, 4}, {0, 0}, {0, 3}, {0, 8}, {INT32_MIN, 1}};
     for (auto [offset, size] : refused) {
-        const uint32 allOnes = size == 1 ? 0xFF : size == 2 ? 0xFFFF : 0xFFFFFFFF;
-        EXPECT_EQ(Read(kNic, offset, size), allOnes) << offset << " " << size;
+        EXPECT_EQ(Read(kNic, offset, size), size == 1 ? 0xFF : size == 2 ? 0xFFFF : 0xFFFFFFFF) << offset;
         Write(kNic, offset, size, 0);
     }
     EXPECT_TRUE(machine.bus.WriteLog().empty());
@@ -66,10 +65,6 @@ TEST_F(SimulatedBusTest, RegistersKeepWhatTheirBitsLet)
     }
     Write(kNic, kLatency, 1, 0x5A);
     EXPECT_EQ(Read(kNic, kLatency, 1), 0x5Au);
-    pci_info info;
-    ASSERT_EQ(get_nth_pci_info(0, &info), B_OK);
-    EXPECT_THAT(std::to_array(info.u.h0.base_register_sizes), ElementsAre(0x20000, 0x40, 0, 0, 0, 0));
-    EXPECT_EQ(info.u.h0.rom_size, 0x10000u);
 }
 
 TEST_F(SimulatedBusTest, StatusErrorBitsClearOnlyWhereOnesAreWritten)

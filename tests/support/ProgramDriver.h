@@ -5,7 +5,7 @@
 
 #include "EditorViews.h"
 #include "InstalledMachine.h"
-#include "KitTestSupport.h"
+#include "Step.h"
 
 #include <Button.h>
 #include <CheckBox.h>
@@ -38,20 +38,13 @@ public:
         return HexText(machine.bus.Read(at.bus, at.device, at.function, offset, 1));
     }
 
-    // Each action as a person takes it, and what handling it posts.
-    template <typename Action>
-    static void Do(Action action)
-    {
-        action();
-        kittest::DeliverPostedMessages();
-    }
-    void PressEdit() { Do([&] { kittest::Click(kittest::FindView<BButton>(DeviceWindow(), "EditButton")); }); }
-    void ToggleReadOnly() { Do([&] { kittest::Click(kittest::FindView<BCheckBox>(Editor(), "failsafe")); }); }
-    void PickDevice(int32 index) { Do([&] { kittest::ChooseMenuItem(DeviceMenu(), index); }); }
-    static void Close(BWindow* window) { Do([&] { kittest::CloseWindow(window); }); }
+    void PressEdit() { Step([&] { kittest::Click(kittest::FindView<BButton>(DeviceWindow(), "EditButton")); }); }
+    void ToggleReadOnly() { Step([&] { kittest::Click(kittest::FindView<BCheckBox>(Editor(), "failsafe")); }); }
+    void PickDevice(int32 index) { Step([&] { kittest::ChooseMenuItem(DeviceMenu(), index); }); }
+    static void Close(BWindow* window) { Step([&] { kittest::CloseWindow(window); }); }
     void TypeIntoCell(int offset, const char* text)
     {
-        Do([&] {
+        Step([&] {
             kittest::Click(CellsOf(Editor()).at(offset));
             kittest::Type(Editor(), text);
             kittest::PressKey(Editor(), B_ENTER);

@@ -44,11 +44,3 @@ std::vector<SysfsResource> ReadResources(const SysfsFunction& function)
         resources.push_back(resource);
     return resources;
 }
-
-unsigned ReadIrq(const SysfsFunction& function)
-{
-    std::ifstream file(function.directory / "irq");
-    unsigned irq = 0;
-    file >> irq;
-    return irq;
-}

@@ -27,7 +27,4 @@ std::vector<uint8_t> ReadConfigFile(const SysfsFunction& function);
 // for a bridge, its windows.
 std::vector<SysfsResource> ReadResources(const SysfsFunction& function);
 
-// The IRQ the kernel routed, 0 for none.
-unsigned ReadIrq(const SysfsFunction& function);
-
 #endif
