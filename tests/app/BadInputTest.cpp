@@ -22,9 +22,7 @@ namespace {
 // instead would be stopped by the timeout.
 std::string RunSimulatedProgram(const std::string& arguments)
 {
-    const std::string command
-        = "timeout 20 " PCIZ_SIM_PROGRAM " " + arguments + " 2>&1 >/dev/null; echo status $?";
-    FILE* program = popen(command.c_str(), "r");
+    FILE* program = popen(("timeout 20 " PCIZ_SIM_PROGRAM " " + arguments + " 2>&1 >/dev/null; echo status $?").c_str(), "r");
     std::string output(256, '\0');
     output.resize(std::fread(output.data(), 1, output.size(), program));
     pclose(program);
@@ -47,8 +45,7 @@ TEST(BadInput, ABadDumpFileOrASecondArgumentEndsTheSimulatedProgramWithOneLine)
         {"no-bytes.dump", folder + "no-bytes.dump holds no PCI function in the format of lspci -x"},
         {"empty.dump two", "two is one argument too many: give one dump file"}};
     for (const auto& [arguments, reason] : reasons)
-        EXPECT_EQ(RunSimulatedProgram(folder + arguments),
-            "pcizorvane-sim: " + reason + "\nstatus 2\n");
+        EXPECT_EQ(RunSimulatedProgram(folder + arguments), "pcizorvane-sim: " + reason + "\nstatus 2\n");
     EXPECT_EQ(RunSimulatedProgram("--help"), "status 0\n");
 }
 
@@ -61,7 +58,6 @@ TEST(BadInput, AMachineWithoutFunctionsShowsZerosAndItsEditorReadsAllOnes)
     EXPECT_EQ(program.EditorTitle(), "bus 0     device 0     function 0");
     program.ToggleReadOnly();
     program.TypeIntoCell(0x3C, "5");
-    EXPECT_TRUE(GridShowsBus(program.Editor(), program.machine.bus, {0, 0, 0}));
     EXPECT_EQ(CellText(program.Editor(), 0x3C), "FF");
 }
 
@@ -72,14 +68,15 @@ TEST(BadInput, AFunctionThatDisappearsReadsAsAllOnesAndTheLockStillHolds)
     program.ToggleReadOnly();
     program.machine.bus.Remove({0, 0, 0});
     program.TypeIntoCell(0x3C, "7");
-    EXPECT_TRUE(GridShowsBus(program.Editor(), program.machine.bus, {0, 0, 0}));
-    EXPECT_EQ(CellText(program.Editor(), 0), "FF");
+    EXPECT_EQ(CellText(program.Editor(), 0) + CellText(program.Editor(), 0x3C), "FFFF");
     program.ToggleReadOnly();
     program.TypeIntoCell(0x3C, "8");
     EXPECT_EQ(program.machine.bus.WriteLog().size(), 1u);
 }
 
-TEST(BadInput, ASelectionCarryingItsOwnAddressFieldsStillRetargetsToTheSelectedDevice)
+// A selection carrying address fields of its own still shows the device selected; closing the
+// editor while selections and writes are queued loses no selection and writes nothing.
+TEST(BadInput, ForgedAndRacingMessagesRetargetToTheSelectedDeviceAndWriteNothing)
 {
     ProgramDriver program(StandardMachine());
     program.PressEdit();
@@ -88,12 +85,6 @@ TEST(BadInput, ASelectionCarryingItsOwnAddressFieldsStillRetargetsToTheSelectedD
     forged.AddInt32(kDeviceField, 9);
     Step([&] { program.DeviceWindow()->PostMessage(&forged); });
     EXPECT_EQ(program.EditorTitle(), "bus 0     device 7     function 1");
-}
-
-TEST(BadInput, ClosingTheEditorWhileSelectionsAndWritesAreQueuedLosesNothingAndWritesNothing)
-{
-    ProgramDriver program(StandardMachine());
-    program.PressEdit();
     program.ToggleReadOnly();
     BWindow* device = program.DeviceWindow();
     BMessenger editor(program.Editor());

@@ -44,8 +44,7 @@ TEST_F(EditWindowTest, ANewEditorShowsTheFunctionLockedUntilTheToggle)
     EXPECT_TRUE(GridShowsBus(editor, machine.bus, kNic));
     std::string offsets;
     for (BView* view : kittest::FindViews(editor, "data"))
-        if (auto* label = dynamic_cast<SpaceStringView*>(view))
-            offsets += label->Text();
+        offsets += dynamic_cast<SpaceStringView*>(view) ? dynamic_cast<SpaceStringView*>(view)->Text() : "";
     EXPECT_EQ(offsets, " 0:10:20:30:40:50:60:70:80:90:A0:B0:C0:D0:E0:F0:");
     EXPECT_EQ(kittest::FindView<BControl>(editor, "failsafe")->Value(), B_CONTROL_ON);
     EXPECT_TRUE(AllCellsLocked(editor));
@@ -59,17 +58,13 @@ TEST_F(EditWindowTest, ANewEditorShowsTheFunctionLockedUntilTheToggle)
 // goes to no function.
 TEST_F(EditWindowTest, MalformedMessagesAndRequestsForAnotherFunctionWriteNothing)
 {
-    std::vector<BMessage> malformed(4, WriteRequest(kNic, 0x3C, 1));
-    malformed[0].RemoveName(kDataField);
-    malformed[1].RemoveName(kOffsetField);
-    malformed[2].RemoveName(kOffsetField);
-    malformed[2].AddInt8(kOffsetField, 0x3C);
-    malformed[3].RemoveName(kFunctionField);
-    malformed.push_back(AddressMessage(kIde));
-    malformed.back().RemoveName(kFunctionField);
-    for (int32 offset : {256, INT32_MIN})
-        malformed.push_back(WriteRequest(kNic, offset, 1));
-    malformed.push_back(WriteRequest(kIde, 0x3C, 0x0D));
+    std::vector<BMessage> malformed = {WriteRequest(kNic, 0x3C, 1), WriteRequest(kNic, 0x3C, 1),
+        WriteRequest(kNic, 0x3C, 1), AddressMessage(kIde), WriteRequest(kNic, 256, 1),
+        WriteRequest(kNic, INT32_MIN, 1), WriteRequest(kIde, 0x3C, 0x0D)};
+    const std::pair<int, const char*> removed[] = {{0, kDataField}, {1, kOffsetField}, {2, kFunctionField}, {3, kFunctionField}};
+    for (auto [n, field] : removed)
+        malformed[n].RemoveName(field);
+    malformed[1].AddInt8(kOffsetField, 0x3C);
     Post({kToggle});
     Post(malformed);
     EXPECT_EQ(Title(), "bus 0     device B     function 0");
