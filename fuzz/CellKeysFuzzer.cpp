@@ -5,10 +5,9 @@
 #include "CellWindow.h"
 #include "EditorViews.h"
 #include "FuzzCheck.h"
-#include "KitTestSupport.h"
+#include "Step.h"
 
 #include <ParseHexByte.h>
-#include <WindowMessages.h>
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -53,19 +52,10 @@ void CheckCell(FuzzedDataProvider& input)
     while (input.remaining_bytes() > 0)
         press(input.ConsumeBytesAsString(input.ConsumeIntegralInRange<size_t>(1, 4)));
     press("\n");
-    kittest::DeliverPostedMessages();
-    Require(window->requests.size() == expected.size(),
-        "each Enter in an unlocked cell posts one write request, a locked cell none");
-    for (size_t i = 0; i < expected.size(); ++i) {
-        int32 offset = -1;
-        int8 data = 0;
-        window->requests[i].FindInt32(kOffsetField, &offset);
-        window->requests[i].FindInt8(kDataField, &data);
-        Require(offset == CellWindow::kOffset && uint8(data) == expected[i],
-            "a write request carries the cell's offset and the byte its text spells");
-    }
-    window->Quit();
-    kittest::DeliverPostedMessages();
+    Step([] {});
+    Require(window->PostedBytes() == expected, "each Enter in an unlocked cell posts one write request, "
+                                               "for the cell's offset and the byte its text spells; a locked cell none");
+    Step([&] { window->Quit(); });
 }
 
 } // namespace

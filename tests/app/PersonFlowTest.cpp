@@ -4,7 +4,6 @@
 #include "ProgramDriver.h"
 #include "Screenshots.h"
 
-#include <EditorOpenFlag.h>
 #include <SimulatedMachines.h>
 
 #include <gtest/gtest.h>
@@ -76,26 +75,4 @@ TEST_F(PersonFlowTest, TypingLeftWithoutEnterNeverStaysOnScreenNorReachesADevice
     });
     EXPECT_TRUE(machine.bus.WriteLog().empty());
     EXPECT_EQ(CellText(editor, 0x3C), DeviceByte(kHostBridge, 0x3C));
-}
-
-TEST_F(PersonFlowTest, EditOpensOneEditorAndAfterClosingAFreshLockedOneForTheDeviceNow)
-{
-    PressEdit();
-    PressEdit();
-    EXPECT_EQ(EditorCount(), 1);
-    ToggleReadOnly();
-    Close(Editor());
-    EXPECT_EQ(EditorCount(), 0);
-    EXPECT_EQ(gEditorOpen, 0);
-
-    PickDevice(kIdeIndex);
-    PressEdit();
-    ASSERT_EQ(EditorCount(), 1);
-    EXPECT_TRUE(AllCellsLocked(Editor()));
-    EXPECT_EQ(EditorTitle(), "bus 0     device 7     function 1");
-
-    kittest::CloseWindow(DeviceWindow());
-    app.Run();
-    EXPECT_EQ(app.CountWindows(), 0);
-    EXPECT_EQ(gEditorOpen, 0);
 }

@@ -1,6 +1,6 @@
 // What a person must know about the bus before trusting what the windows show.
 
-#include "KitTestSupport.h"
+#include "Step.h"
 #include "RecordBus.h"
 
 #include <EditWindow.h>
@@ -16,9 +16,7 @@ std::string Titles()
     auto* device = new PciWindow(BRect(100, 80, 400, 360));
     auto* editor = new EditWindow(BRect(280, 150, 610, 380), 0, 0, 0);
     const std::string titles = device->Title() + std::string(" | ") + editor->Title();
-    device->Quit();
-    editor->Quit();
-    kittest::DeliverPostedMessages();
+    Step([&] { device->Quit(); editor->Quit(); });
     return titles;
 }
 

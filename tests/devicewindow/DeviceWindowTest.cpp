@@ -36,7 +36,6 @@ pci_info NetworkCard(uint8 headerType = 0)
     auto& h0 = r.u.h0;
     std::tie(h0.cardbus_cis, h0.subsystem_vendor_id, h0.interrupt_line) = std::tuple(0xDEADBEEF, 0x1043, 11);
     h0.base_registers[0] = 0xFEBC0000;
-    h0.base_register_flags[5] = 0xFF;
     return r;
 }
 
@@ -60,7 +59,6 @@ protected:
     BMenuField* Menu() const { return kittest::FindView<BMenuField>(window, "devicemenu"); }
     std::string Line(const char* label) const { return LineOf(window, label); }
     float Height() const { return window->Bounds().Height(); }
-    bool Shows(const char* text) const { return !Line(text).empty(); }
 
     std::unique_ptr<RecordBus> bus;
     PciWindow* window = nullptr;
@@ -78,9 +76,8 @@ TEST_F(DeviceWindowTest, AnOrdinaryFunctionReadsInHexWithItsNamesAndNoCardBusCis
     EXPECT_EQ(Line("Class base"), "Class base 2 network");
     EXPECT_EQ(Line("Sub. Vend. ID"), "Sub. Vend. ID 1043 Asustek");
     EXPECT_EQ(Line("Base Registers"), "Base Registers FEBC0000 0 0 0 0 0");
-    EXPECT_EQ(Line("Base Reg Flags"), "Base Reg Flags 0 0 0 0 0 FF");
     EXPECT_EQ(Line("Interrupt Line"), "Interrupt Line B Interrupt pin 0");
-    EXPECT_FALSE(Shows("CardBus CIS") || Shows("DEADBEEF"));
+    EXPECT_EQ(Line("CardBus CIS") + Line("DEADBEEF"), "");
     EXPECT_EQ(Height(), 280);
 }
 
@@ -94,8 +91,7 @@ TEST_F(DeviceWindowTest, TheLayoutBitsChooseTheRowsAndOnlyAChangeOfRowsResizes)
     EXPECT_EQ(Line("Class sub"), "Class sub 4 PCI-to-PCI");
     EXPECT_EQ(Line("Base Registers"), "Base Registers F0000000  0");
     EXPECT_EQ(Line("Secondary Bus"), "Secondary Bus 2 Subordinate Bus 5");
-    EXPECT_EQ(Line("Subsystem ID"), "");
-    EXPECT_FALSE(Shows("Asustek"));
+    EXPECT_EQ(Line("Subsystem ID") + Line("Asustek"), "");
 
     // One function of several (0x81, 0x80) keeps the rows of its layout.
     Choose(2);
@@ -116,8 +112,7 @@ TEST_F(DeviceWindowTest, TheMenuOffersEveryFunctionAndOtherCodesSelectNothing)
     std::vector<pci_info> records(300, Record(0x8086, 2, 0, 0));
     records[0] = NetworkCard();
     Open(records);
-    EXPECT_STREQ(Menu()->Label(), "PCI index : ");
-    EXPECT_STREQ(Menu()->MenuLabel(), "0");
+    EXPECT_EQ(Menu()->Label() + std::string(Menu()->MenuLabel()), "PCI index : 0");
     ASSERT_EQ(Menu()->Menu()->CountItems(), 300);
     for (int32 i = 0; i < 300; ++i) {
         EXPECT_EQ(Menu()->Menu()->ItemAt(i)->Label(), std::to_string(i));

@@ -1,8 +1,6 @@
 #include "CellWindow.h"
 #include "Step.h"
 
-#include <WindowMessages.h>
-
 #include <gtest/gtest.h>
 
 #include <string_view>
@@ -20,20 +18,6 @@ protected:
         for (std::string_view key : keys)
             Step([&] { window->cell->KeyDown(key.data(), int32(key.size())); });
     }
-    // The bytes the requests posted carry, each for the cell's offset.
-    std::vector<int> Posted() const
-    {
-        std::vector<int> bytes;
-        for (const BMessage& request : window->requests) {
-            int32 offset = -1, count = 0;
-            int8 data = 0;
-            request.GetInfo(kDataField, nullptr, &count);
-            if (request.what == kWriteRequest && request.FindInt32(kOffsetField, &offset) == B_OK
-                && offset == CellWindow::kOffset && count == 1 && request.FindInt8(kDataField, &data) == B_OK)
-                bytes.push_back(uint8(data));
-        }
-        return bytes;
-    }
 
     CellWindow* window = new CellWindow;
 };
@@ -50,7 +34,7 @@ TEST_F(DataTextViewTest, AnUnlockedCellTakesTwoHexDigitsAndEnterPostsTheirByte)
     Press({"\n"});
     window->cell->SetText("");
     Press({"a", "\n"});
-    EXPECT_EQ(Posted(), (std::vector<int>{0x03, 0x0A}));
+    EXPECT_EQ(window->PostedBytes(), (std::vector<int>{0x03, 0x0A}));
     EXPECT_FALSE(window->cell->IsFocus());
 }
 

@@ -4,7 +4,7 @@
 #include "CellWindow.h"
 #include "EditorRequests.h"
 #include "InstalledMachine.h"
-#include "KitTestSupport.h"
+#include "Step.h"
 
 #include <EditWindow.h>
 #include <SimulatedMachines.h>
@@ -15,13 +15,12 @@
 // at three bytes, the two-byte limit.
 TEST(FuzzFindings, AByteThatIsNoUtf8TypedIntoACellInsertsNothing)
 {
-    auto* window = new CellWindow;
+    CellWindow* window = new CellWindow;
     window->cell->MakeEditable(true);
     for (const char* key : {"a", "\x80", "\xC3", "\xFF"})
         window->cell->KeyDown(key, 1);
     EXPECT_STREQ(window->cell->Text(), "a");
-    window->Quit();
-    kittest::DeliverPostedMessages();
+    Step([&] { window->Quit(); });
 }
 
 // A write request that reaches a locked editor, from anywhere, must not write.
@@ -30,9 +29,7 @@ TEST(FuzzFindings, AWriteRequestToALockedEditorWritesNothing)
     InstalledMachine machine(StandardMachine());
     auto* editor = new EditWindow(BRect(280, 150, 610, 380), 0, 0, 0);
     BMessage request = WriteRequest({0, 0, 0}, 0x3C, 0x5A);
-    editor->PostMessage(&request);
-    kittest::DeliverPostedMessages();
+    Step([&] { editor->PostMessage(&request); });
     EXPECT_TRUE(machine.bus.WriteLog().empty());
-    editor->Quit();
-    kittest::DeliverPostedMessages();
+    Step([&] { editor->Quit(); });
 }

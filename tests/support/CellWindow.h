@@ -6,6 +6,7 @@
 
 #include <DataTextView.h>
 #include <Message.h>
+#include <WindowMessages.h>
 #include <Window.h>
 
 #include <vector>
@@ -22,6 +23,20 @@ public:
         cell->MakeResizable(true);
     }
     void MessageReceived(BMessage* message) override { requests.push_back(*message); }
+
+    // The byte each request carries; -1 for one that is no write of one byte at the cell's offset.
+    std::vector<int> PostedBytes() const
+    {
+        std::vector<int> bytes;
+        for (const BMessage& request : requests) {
+            int32 offset = -1, count = 0;
+            int8 data = 0;
+            const bool whole = request.what == kWriteRequest && request.FindInt32(kOffsetField, &offset) == B_OK
+                && request.GetInfo(kDataField, nullptr, &count) == B_OK && count == 1;
+            bytes.push_back(whole && offset == kOffset && request.FindInt8(kDataField, &data) == B_OK ? uint8(data) : -1);
+        }
+        return bytes;
+    }
 
     DataTextView* cell;
     std::vector<BMessage> requests;

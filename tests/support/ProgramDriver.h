@@ -23,13 +23,8 @@ public:
             Close(DeviceWindow());
     }
 
-    static BWindow* FindWindow(const char* title)
-    {
-        std::vector<BWindow*> windows = kittest::WindowsTitled(title);
-        return windows.empty() ? nullptr : windows.front();
-    }
-    BWindow* DeviceWindow() const { return FindWindow("Pci Zorvane"); }
-    BWindow* Editor() const { return FindWindow("Edit PCI Config"); }
+    BWindow* DeviceWindow() const { return Window("Pci Zorvane"); }
+    BWindow* Editor() const { return Window("Edit PCI Config"); }
     int EditorCount() const { return int(kittest::WindowsTitled("Edit PCI Config").size()); }
     std::string EditorTitle() const { return kittest::FindView<BStringView>(Editor(), "title")->Text(); }
     BMenuField* DeviceMenu() const { return kittest::FindView<BMenuField>(DeviceWindow(), "devicemenu"); }
@@ -53,6 +48,13 @@ public:
 
     InstalledMachine machine;
     PciApp app;
+
+private:
+    static BWindow* Window(const char* title)
+    {
+        const std::vector<BWindow*> windows = kittest::WindowsTitled(title);
+        return windows.empty() ? nullptr : windows.front();
+    }
 };
 
 #endif
