@@ -72,7 +72,6 @@ TEST_F(DeviceWindowTest, AnOrdinaryFunctionReadsInHexWithItsNamesAndNoCardBusCis
     ScreenshotIfAsked({window}, "device-window-type0");
     EXPECT_EQ(Line("Vendor ID"), "Vendor ID 8086 Intel");
     EXPECT_EQ(Line("Bus"), "Bus 0 Device 1F Function 3");
-    EXPECT_EQ(Line("Class sub"), "Class sub 0 ethernet");
     EXPECT_EQ(Line("Class base"), "Class base 2 network");
     EXPECT_EQ(Line("Sub. Vend. ID"), "Sub. Vend. ID 1043 Asustek");
     EXPECT_EQ(Line("Base Registers"), "Base Registers FEBC0000 0 0 0 0 0");
@@ -88,7 +87,6 @@ TEST_F(DeviceWindowTest, TheLayoutBitsChooseTheRowsAndOnlyAChangeOfRowsResizes)
     ScreenshotIfAsked({window}, "device-window-bridge");
     EXPECT_EQ(Height(), 340);
     EXPECT_EQ(Line("Vendor ID"), "Vendor ID 104C TI");
-    EXPECT_EQ(Line("Class sub"), "Class sub 4 PCI-to-PCI");
     EXPECT_EQ(Line("Base Registers"), "Base Registers F0000000  0");
     EXPECT_EQ(Line("Secondary Bus"), "Secondary Bus 2 Subordinate Bus 5");
     EXPECT_EQ(Line("Subsystem ID") + Line("Asustek"), "");

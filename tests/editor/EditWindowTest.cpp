@@ -6,7 +6,6 @@
 #include <Control.h>
 #include <EditWindow.h>
 #include <SimulatedMachines.h>
-#include <SpaceStringView.h>
 #include <StringView.h>
 
 namespace {
@@ -42,10 +41,6 @@ TEST_F(EditWindowTest, ANewEditorShowsTheFunctionLockedUntilTheToggle)
 {
     EXPECT_EQ(Title(), "bus 0     device B     function 0");
     EXPECT_TRUE(GridShowsBus(editor, machine.bus, kNic));
-    std::string offsets;
-    for (BView* view : kittest::FindViews(editor, "data"))
-        offsets += dynamic_cast<SpaceStringView*>(view) ? dynamic_cast<SpaceStringView*>(view)->Text() : "";
-    EXPECT_EQ(offsets, " 0:10:20:30:40:50:60:70:80:90:A0:B0:C0:D0:E0:F0:");
     EXPECT_EQ(kittest::FindView<BControl>(editor, "failsafe")->Value(), B_CONTROL_ON);
     EXPECT_TRUE(AllCellsLocked(editor));
     Post({kToggle});
