@@ -58,19 +58,6 @@ TEST(BadInput, AMachineWithoutFunctionsShowsZerosAndItsEditorReadsAllOnes)
     EXPECT_EQ(CellText(program.Editor(), 0x3C), "FF");
 }
 
-TEST(BadInput, AFunctionThatDisappearsReadsAsAllOnesAndTheLockStillHolds)
-{
-    ProgramDriver program(StandardMachine());
-    program.PressEdit();
-    program.ToggleReadOnly();
-    program.machine.bus.Remove({0, 0, 0});
-    program.TypeIntoCell(0x3C, "7");
-    EXPECT_EQ(CellText(program.Editor(), 0) + CellText(program.Editor(), 0x3C), "FFFF");
-    program.ToggleReadOnly();
-    program.TypeIntoCell(0x3C, "8");
-    EXPECT_EQ(program.machine.bus.WriteLog().size(), 1u);
-}
-
 // A selection carrying address fields of its own still shows the device selected; closing the
 // editor while selections and writes are queued loses no selection and writes nothing.
 TEST(BadInput, ForgedAndRacingMessagesRetargetToTheSelectedDeviceAndWriteNothing)
