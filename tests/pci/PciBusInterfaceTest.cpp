@@ -68,8 +68,9 @@ TEST_P(PciBusInterface, ListsEachFunctionOnceInOrderWithRecordsThatAgreeWithItsB
         const auto read = [&](int32 offset, int32 size) { return test.bus->Read(at.bus, at.device, at.function, offset, size); };
         EXPECT_EQ(read(kVendorId, 4), uint32(info.device_id) << 16 | info.vendor_id);
         EXPECT_EQ(read(kClassBase, 1) << 8 | read(kHeaderType, 1), uint32(info.class_base << 8 | info.header_type));
-        if ((info.header_type & kLayoutMask) == kGeneralLayout)
+        if ((info.header_type & kLayoutMask) == kGeneralLayout) {
             EXPECT_EQ(read(kSubsystemVendorId, 4), uint32(info.u.h0.subsystem_id) << 16 | info.u.h0.subsystem_vendor_id);
+        }
         const std::vector<uint8>& held = test.listed[n].bytes;
         for (int32 offset = 0; !held.empty() && offset < kSpaceSize; ++offset)
             ASSERT_EQ(read(offset, 1), size_t(offset) < held.size() ? held[offset] : 0xFFu) << n << " at " << offset;

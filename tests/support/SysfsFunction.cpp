@@ -26,15 +26,6 @@ std::vector<SysfsFunction> ListSysfsFunctions()
     return all;
 }
 
-std::vector<uint8_t> ReadConfigFile(const SysfsFunction& function)
-{
-    std::ifstream file(function.directory / "config", std::ios::binary);
-    std::vector<uint8_t> bytes(256);
-    file.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
-    bytes.resize(size_t(file.gcount()));
-    return bytes;
-}
-
 std::vector<SysfsResource> ReadResources(const SysfsFunction& function)
 {
     std::ifstream file(function.directory / "resource");
