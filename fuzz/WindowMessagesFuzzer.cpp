@@ -7,6 +7,7 @@
 #include "ProgramDriver.h"
 
 #include <AppDefs.h>
+#include <Message.h>
 #include <SimulatedMachines.h>
 #include <WindowMessages.h>
 

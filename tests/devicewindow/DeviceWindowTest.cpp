@@ -13,19 +13,12 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <string>
-#include <tuple>
-
 namespace {
 
 pci_info Record(uint16 vendor, uint8 classBase, uint8 classSub, uint8 headerType)
 {
     pci_info r{};
-    r.vendor_id = vendor;
-    r.class_sub = classSub;
-    r.class_base = classBase;
-    r.header_type = headerType;
+    std::tie(r.vendor_id, r.class_base, r.class_sub, r.header_type) = std::tuple(vendor, classBase, classSub, headerType);
     return r;
 }
 
