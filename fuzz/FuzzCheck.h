@@ -7,10 +7,10 @@
 // A broken invariant ends the run the way a crash does, so libFuzzer keeps the input.
 inline void Require(bool holds, const char* invariant)
 {
-    if (holds)
-        return;
-    std::fprintf(stderr, "invariant broken: %s\n", invariant);
-    std::abort();
+    if (!holds) {
+        std::fprintf(stderr, "invariant broken: %s\n", invariant);
+        std::abort();
+    }
 }
 
 #endif

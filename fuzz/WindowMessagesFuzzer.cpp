@@ -4,160 +4,47 @@
 // nothing.
 
 #include "FuzzCheck.h"
-#include "InstalledMachine.h"
-#include "KitTestSupport.h"
+#include "ProgramDriver.h"
 
 #include <AppDefs.h>
 #include <Message.h>
-#include <Messenger.h>
-#include <PciApp.h>
 #include <SimulatedMachines.h>
 #include <WindowMessages.h>
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdint>
-#include <cstdlib>
-#include <memory>
-#include <string>
-
 namespace {
 
 // Enough to open, unlock, retarget and close within one input while staying fast.
 constexpr int kMaxMessages = 24;
-constexpr const char kEditorTitle[] = "Edit PCI Config";
-
 constexpr uint32 kRealCodes[] = {kWriteRequest, kReadOnlyToggle, kEditorAddress, kEditRequest,
-                                 B_QUIT_REQUESTED};
-constexpr const char* kRealNames[] = {kOffsetField, kDataField, kBusField, kDeviceField,
-                                      kFunctionField};
+    B_QUIT_REQUESTED, 0, 1, 3, 7};
+constexpr const char* kRealNames[] = {kOffsetField, kDataField, kBusField, kDeviceField, kFunctionField};
 
 // A host bridge, a PCI-to-PCI bridge, the card behind it and a multi-function ISA bridge.
 std::vector<SimulatedFunction> FewFunctions()
 {
     std::vector<SimulatedFunction> functions = StandardMachine();
-    functions.erase(functions.begin() + 4, functions.end());
+    functions.resize(4, functions.front());
     return functions;
 }
 
-uint32 PickCode(FuzzedDataProvider& input)
-{
-    switch (input.ConsumeIntegralInRange(0, 3)) {
-    case 0:
-    case 1:
-        return input.PickValueInArray(kRealCodes);
-    case 2:
-        // Device selections are the small indices.
-        return input.ConsumeIntegralInRange<uint32>(0, 7);
-    default:
-        return input.ConsumeIntegral<uint32>();
-    }
-}
-
-std::string PickName(FuzzedDataProvider& input)
-{
-    if (input.ConsumeIntegralInRange(0, 3) != 0)
-        return input.PickValueInArray(kRealNames);
-    return input.ConsumeRandomLengthString(8);
-}
-
-void AddField(FuzzedDataProvider& input, BMessage& message)
-{
-    const std::string name = PickName(input);
-    switch (input.ConsumeIntegralInRange(0, 5)) {
-    case 0:
-        message.AddInt8(name.c_str(), input.ConsumeIntegral<int8>());
-        break;
-    case 1:
-        message.AddInt16(name.c_str(), input.ConsumeIntegral<int16>());
-        break;
-    case 2:
-        message.AddInt32(name.c_str(), input.ConsumeIntegral<int32>());
-        break;
-    case 3:
-        message.AddInt64(name.c_str(), input.ConsumeIntegral<int64>());
-        break;
-    case 4:
-        message.AddString(name.c_str(), input.ConsumeRandomLengthString(8).c_str());
-        break;
-    default:
-        message.AddBool(name.c_str(), input.ConsumeBool());
-        break;
-    }
-}
-
+// Real codes and names most of the time; fields of any integer width or a string.
 BMessage NextMessage(FuzzedDataProvider& input)
 {
-    BMessage message(PickCode(input));
-    const int fields = input.ConsumeIntegralInRange(0, 4);
-    for (int i = 0; i < fields; ++i)
-        AddField(input, message);
+    BMessage message(input.ConsumeBool() ? input.PickValueInArray(kRealCodes) : input.ConsumeIntegral<uint32>());
+    for (int fields = input.ConsumeIntegralInRange(0, 4); fields > 0; --fields) {
+        const std::string name = input.ConsumeIntegralInRange(0, 3) != 0 ? input.PickValueInArray(kRealNames)
+                                                                         : input.ConsumeRandomLengthString(8);
+        switch (input.ConsumeIntegralInRange(0, 3)) {
+        case 0: message.AddInt8(name.c_str(), input.ConsumeIntegral<int8>()); break;
+        case 1: message.AddInt32(name.c_str(), input.ConsumeIntegral<int32>()); break;
+        case 2: message.AddInt64(name.c_str(), input.ConsumeIntegral<int64>()); break;
+        default: message.AddString(name.c_str(), input.ConsumeRandomLengthString(8).c_str());
+        }
+    }
     return message;
 }
-
-void CheckWrites(const SimulatedBus& bus, size_t writesBefore, bool editorLocked)
-{
-    const std::vector<ConfigWrite> log = bus.WriteLog();
-    Require(!editorLocked || log.size() == writesBefore, "a locked editor writes nothing");
-    for (size_t i = writesBefore; i < log.size(); ++i)
-        Require(log[i].offset >= 0 && log[i].offset <= 255 && log[i].size == 1
-                    && log[i].value <= 255,
-                "every write is one byte inside the configuration space");
-}
-
-// The program lives from one input to the next: building the editor's 256 cells costs more
-// than most inputs. Each input finds it in the same state: the first function selected and an
-// editor open on it, locked.
-class Program {
-public:
-    void Reset()
-    {
-        if (fApp == nullptr || fApp->IsQuitting()) {
-            fApp.reset();
-            fApp = std::make_unique<PciApp>();
-            fDeviceWindow = BMessenger(fApp->WindowAt(0));
-        }
-        fDeviceWindow.SendMessage(0u);
-        if (!fEditor.IsValid())
-            fDeviceWindow.SendMessage(kEditRequest);
-        else if (!fEditorLocked)
-            fEditor.SendMessage(kReadOnlyToggle);
-        kittest::DeliverPostedMessages();
-        fEditorLocked = true;
-        FollowNewEditor();
-    }
-
-    // Posts one message and delivers it, and what handling it posts, before the next: so the
-    // editor's lock is known at every write.
-    void Deliver(FuzzedDataProvider& input, const SimulatedBus& bus)
-    {
-        const bool toEditor = input.ConsumeBool();
-        const BMessage message = NextMessage(input);
-        const size_t writesBefore = bus.WriteLog().size();
-        const status_t posted = (toEditor ? fEditor : fDeviceWindow).SendMessage(&message);
-        kittest::DeliverPostedMessages();
-        CheckWrites(bus, writesBefore, fEditorLocked);
-        if (toEditor && posted == B_OK && message.what == kReadOnlyToggle)
-            fEditorLocked = !fEditorLocked;
-        FollowNewEditor();
-    }
-
-private:
-    // "Edit" after the editor closed opens a new one, locked as every new editor is.
-    void FollowNewEditor()
-    {
-        if (fEditor.IsValid() || fApp->IsQuitting())
-            return;
-        std::vector<BWindow*> editors = kittest::WindowsTitled(kEditorTitle);
-        fEditor = BMessenger(editors.empty() ? nullptr : editors.front());
-        fEditorLocked = true;
-    }
-
-    std::unique_ptr<PciApp> fApp;
-    BMessenger fDeviceWindow;
-    BMessenger fEditor;
-    bool fEditorLocked = true;
-};
 
 } // namespace
 
@@ -169,13 +56,33 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    // Never destroyed: at exit the kit's own statics may already be gone.
-    static auto* program = new Program;
-    // Every input starts from the same machine; the program's device list is the same.
+    // The program lives from one input to the next, as building the editor's 256 cells costs
+    // more than most inputs; never destroyed at exit, where the kit's statics may be gone.
+    static auto* program = new ProgramDriver(FewFunctions());
+    if (program->app.IsQuitting()) {
+        delete program;
+        program = new ProgramDriver(FewFunctions());
+    }
+    // Every input starts from the same machine, the first function picked and a locked editor.
     InstalledMachine machine(FewFunctions());
-    program->Reset();
+    Step([&] { program->DeviceWindow()->PostMessage(0u); });
+    if (program->Editor() == nullptr)
+        program->PressEdit();
+    else if (!AllCellsLocked(program->Editor()))
+        program->ToggleReadOnly();
     FuzzedDataProvider input(data, size);
-    for (int i = 0; i < kMaxMessages && input.remaining_bytes() > 0; ++i)
-        program->Deliver(input, machine.bus);
+    for (int i = 0; i < kMaxMessages && input.remaining_bytes() > 0 && !program->app.IsQuitting(); ++i) {
+        const bool locked = program->Editor() == nullptr || AllCellsLocked(program->Editor());
+        BWindow* target = input.ConsumeBool() ? program->Editor() : program->DeviceWindow();
+        BMessage message = NextMessage(input);
+        const size_t before = machine.bus.WriteLog().size();
+        if (target != nullptr)
+            Step([&] { target->PostMessage(&message); });
+        const std::vector<ConfigWrite> log = machine.bus.WriteLog();
+        Require(!locked || log.size() == before, "a locked editor writes nothing");
+        for (size_t n = before; n < log.size(); ++n)
+            Require(log[n].offset >= 0 && log[n].offset <= 255 && log[n].size == 1 && log[n].value <= 255,
+                "every write is one byte inside the configuration space");
+    }
     return 0;
 }

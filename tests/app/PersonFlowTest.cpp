@@ -1,24 +1,19 @@
 // The program driven as a person drives it, on the simulated machine.
 
 #include "EditorRequests.h"
-#include "LspciDump.h"
 #include "ProgramDriver.h"
+#include "Screenshots.h"
 
-#include <DumpFile.h>
-#include <EditorOpenFlag.h>
-#include <Menu.h>
 #include <SimulatedMachines.h>
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <tuple>
 
 namespace {
 
 const PciAddress kHostBridge{0, 0, 0};
 const PciAddress kIde{0, 0x07, 1};
 constexpr int32 kIdeIndex = 3;
+constexpr int32 kUsbIndex = 4;
 
 class PersonFlowTest : public testing::Test, public ProgramDriver {
 protected:
@@ -27,43 +22,24 @@ protected:
 
 } // namespace
 
-TEST_F(PersonFlowTest, AByteTypedAndConfirmedIsWrittenOnceAndReadBack)
+// PCIZ_SCREENSHOTS=1 makes this test draw docs/screenshot.png's picture.
+TEST_F(PersonFlowTest, TheEditorBesideTheDeviceWindowWritesWhatIsConfirmedUnlockedToTheDevicePicked)
 {
-    PressEdit();
-    ASSERT_NE(Editor(), nullptr);
-    ToggleReadOnly();
-    TypeIntoCell(0x3C, "3c");
-    std::vector<ConfigWrite> expected{{kHostBridge, 0x3C, 1, 0x3C}};
-    EXPECT_EQ(machine.bus.WriteLog(), expected);
-    EXPECT_EQ(CellText(Editor(), 0x3C), "3C");
-
-    // A read-only register takes the write and keeps its value.
-    TypeIntoCell(0x00, "12");
-    ASSERT_EQ(machine.bus.WriteLog().size(), 2u);
-    EXPECT_EQ(machine.bus.WriteLog()[1], (ConfigWrite{kHostBridge, 0x00, 1, 0x12}));
-    EXPECT_EQ(CellText(Editor(), 0x00), "86");
-}
-
-TEST_F(PersonFlowTest, TypingIntoALockedCellDoesNothing)
-{
+    EXPECT_EQ(DeviceWindow()->Bounds().Height(), 280);
     PressEdit();
     TypeIntoCell(0x3C, "3c");
-    EXPECT_TRUE(machine.bus.WriteLog().empty());
     EXPECT_EQ(CellText(Editor(), 0x3C), "0");
-}
-
-TEST_F(PersonFlowTest, PickingAnotherDeviceRetargetsTheEditorAndKeepsItsLock)
-{
-    PressEdit();
     ToggleReadOnly();
+    TypeIntoCell(0x00, "12");
+    EXPECT_EQ(CellText(Editor(), 0x00), "86");  // read-only: the device keeps its byte
+    PickDevice(kUsbIndex);
+    ScreenshotIfAsked({DeviceWindow(), Editor()}, "program-both-windows");
     PickDevice(kIdeIndex);
-    EXPECT_STREQ(EditorTitle(),
-                 "bus 0     device 7     function 1");
-    for (int offset = 0; offset < 256; ++offset)
-        ASSERT_EQ(CellText(Editor(), offset), DeviceByte(kIde, offset)) << offset;
-    TypeIntoCell(0x3C, "e");
-    std::vector<ConfigWrite> expected{{kIde, 0x3C, 1, 0x0E}};
-    EXPECT_EQ(machine.bus.WriteLog(), expected);
+    EXPECT_EQ(EditorTitle(), "bus 0     device 7     function 1");
+    EXPECT_TRUE(GridShowsBus(Editor(), machine.bus, kIde));
+    TypeIntoCell(0x3C, "3c");
+    EXPECT_EQ(CellText(Editor(), 0x3C), "3C");
+    EXPECT_EQ(machine.bus.WriteLog(), (std::vector<ConfigWrite>{{kHostBridge, 0, 1, 0x12}, {kIde, 0x3C, 1, 0x3C}}));
 }
 
 TEST_F(PersonFlowTest, TypingLeftWithoutEnterNeverStaysOnScreenNorReachesADevice)
@@ -73,116 +49,30 @@ TEST_F(PersonFlowTest, TypingLeftWithoutEnterNeverStaysOnScreenNorReachesADevice
     BWindow* editor = Editor();
     std::vector<DataTextView*> cells = CellsOf(editor);
     // Left by a click on another cell, by Tab, by Escape and by "Read Only" set again.
-    kittest::Click(cells[0x3C]);
-    kittest::Type(editor, "77");
-    kittest::Click(cells[0x3D]);
-    EXPECT_EQ(CellText(editor, 0x3C), DeviceByte(kHostBridge, 0x3C));
-    kittest::Type(editor, "55");
-    kittest::PressKey(editor, B_TAB);
-    EXPECT_EQ(CellText(editor, 0x3D), DeviceByte(kHostBridge, 0x3D));
-    kittest::Click(cells[0x3E]);
-    kittest::Type(editor, "66");
-    kittest::PressKey(editor, B_ESCAPE);
-    EXPECT_EQ(CellText(editor, 0x3E), DeviceByte(kHostBridge, 0x3E));
-    kittest::Click(cells[0x3F]);
-    kittest::Type(editor, "44");
-    editor->PostMessage(kReadOnlyToggle);
-    kittest::DeliverPostedMessages();
-    EXPECT_EQ(CellText(editor, 0x3F), DeviceByte(kHostBridge, 0x3F));
-
-    // Typing in a cell when another device is picked: the grid is the new device's, unfocused.
-    editor->PostMessage(kReadOnlyToggle);
-    kittest::DeliverPostedMessages();
-    kittest::Click(cells[0x3C]);
-    kittest::Type(editor, "33");
-    ASSERT_EQ(CellText(editor, 0x3C), "33");
-    PickDevice(kIdeIndex);
-    EXPECT_EQ(CellText(editor, 0x3C), DeviceByte(kIde, 0x3C));
+    const auto typeThenLeave = [&](int offset, auto leave) {
+        Step([&] { kittest::Click(cells[offset]); kittest::Type(editor, "77"); });
+        Step(leave);
+        EXPECT_EQ(CellText(editor, offset), DeviceByte(kHostBridge, offset)) << offset;
+    };
+    typeThenLeave(0x3C, [&] { kittest::Click(cells[0x3D]); });
+    typeThenLeave(0x3D, [&] { kittest::PressKey(editor, B_TAB); });
+    typeThenLeave(0x3E, [&] { kittest::PressKey(editor, B_ESCAPE); });
+    typeThenLeave(0x3F, [&] { editor->PostMessage(kReadOnlyToggle); });
+    ToggleReadOnly();
+    // Another device picked while typing: the grid is the new device's, unfocused.
+    typeThenLeave(0x3C, [&] { PickDevice(kIdeIndex); PickDevice(0); });
     EXPECT_EQ(editor->CurrentFocus(), nullptr);
 
     // Enter handled after the editor was told to show another function: the byte typed for
     // the IDE function goes to neither.
-    kittest::Click(cells[0x3C]);
-    kittest::Type(editor, "12");
+    PickDevice(kIdeIndex);
     BMessage retarget = AddressMessage(kHostBridge);
-    editor->PostMessage(&retarget);
-    kittest::PressKey(editor, B_ENTER);
-    kittest::DeliverPostedMessages();
+    Step([&] {
+        kittest::Click(cells[0x3C]);
+        kittest::Type(editor, "12");
+        editor->PostMessage(&retarget);
+        kittest::PressKey(editor, B_ENTER);
+    });
     EXPECT_TRUE(machine.bus.WriteLog().empty());
     EXPECT_EQ(CellText(editor, 0x3C), DeviceByte(kHostBridge, 0x3C));
-}
-
-TEST_F(PersonFlowTest, EditOpensOneEditorAndAfterClosingAFreshLockedOneForTheDeviceNow)
-{
-    PressEdit();
-    PressEdit();
-    EXPECT_EQ(EditorCount(), 1);
-    ToggleReadOnly();
-
-    kittest::CloseWindow(Editor());
-    kittest::DeliverPostedMessages();
-    EXPECT_EQ(EditorCount(), 0);
-    EXPECT_EQ(gEditorOpen, 0);
-    ASSERT_NE(DeviceWindow(), nullptr);
-
-    PickDevice(kIdeIndex);
-    PressEdit();
-    ASSERT_EQ(EditorCount(), 1);
-    EXPECT_EQ(kittest::FindView<BCheckBox>(Editor(), "failsafe")->Value(), B_CONTROL_ON);
-    for (DataTextView* cell : CellsOf(Editor()))
-        ASSERT_FALSE(cell->IsEditable());
-    EXPECT_STREQ(EditorTitle(),
-                 "bus 0     device 7     function 1");
-}
-
-TEST_F(PersonFlowTest, ClosingTheDeviceWindowWithTheEditorOpenEndsTheProgram)
-{
-    PressEdit();
-    kittest::CloseWindow(DeviceWindow());
-    app.Run();
-    EXPECT_EQ(app.CountWindows(), 0);
-    EXPECT_EQ(gEditorOpen, 0);
-}
-
-TEST_F(PersonFlowTest, TheEditorBesideTheDeviceWindow)
-{
-    PickDevice(4);
-    PressEdit();
-    EXPECT_GT(std::filesystem::file_size(kittest::SaveScreenshot(Editor(), "program-editor-locked")), 0u);
-    ToggleReadOnly();
-    EXPECT_GT(std::filesystem::file_size(
-                  kittest::SaveScreenshot({DeviceWindow(), Editor()}, "program-both-windows")),
-              0u);
-}
-
-TEST(PersonFlowOnADump, ShowsTheDumpedBytesInOrderAndTakesWritesByTheRegisters)
-{
-    std::vector<uint8> device = Image(0x8086, 0x1229, 0x00, 256);
-    device[0x07] = 0x22;  // A master abort flagged, beside the read-only DEVSEL timing.
-    const std::vector<DumpedFunction> dumped = {{"00:00.0", {0, 0, 0}, device},
-        {"00:01.0", {0, 1, 0}, Image(0x8086, 0x7191, 0x01, 256)},
-        {"01:00.0", {1, 0, 0}, Image(0x10C8, 0x0006, 0x00, 64)}};  // Dumped with -x.
-    const DumpFile dump(WriteDump("person.dump", dumped));
-    EXPECT_EQ(dump.MachineName(), "person.dump, simulated");
-    ProgramDriver program(dump.Functions());
-    ASSERT_EQ(program.DeviceMenu()->Menu()->CountItems(), 3);
-    program.PressEdit();
-    for (int32 n = 0; n < 3; ++n) {
-        program.PickDevice(n);
-        const std::vector<uint8>& bytes = dumped[n].bytes;
-        for (size_t offset = 0; offset < 256; ++offset)
-            ASSERT_EQ(std::stoi(CellText(program.Editor(), int(offset)), nullptr, 16),
-                offset < bytes.size() ? bytes[offset] : 0xFF) << n << " " << offset;
-    }
-
-    // {function, offset, typed, shown}: the bridge's secondary bus, then the device's interrupt
-    // line, status and a base address register.
-    program.ToggleReadOnly();
-    const std::tuple<int32, int, const char*, int> writes[] = {{1, 0x19, "5", 5},
-        {0, 0x3C, "b", 0xB}, {0, 0x07, "ff", 0x02}, {0, 0x13, "0", device[0x13]}};
-    for (const auto& [index, offset, typed, shown] : writes) {
-        program.PickDevice(index);
-        program.TypeIntoCell(offset, typed);
-        EXPECT_EQ(std::stoi(CellText(program.Editor(), offset), nullptr, 16), shown) << offset;
-    }
 }

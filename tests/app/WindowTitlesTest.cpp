@@ -1,31 +1,22 @@
 // What a person must know about the bus before trusting what the windows show.
 
-#include "InstalledMachine.h"
-#include "KitTestSupport.h"
+#include "Step.h"
 #include "RecordBus.h"
 
 #include <EditWindow.h>
 #include <PciWindow.h>
-#include <SimulatedMachines.h>
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <utility>
-
 namespace {
 
-using TitlePair = std::pair<std::string, std::string>;
-
 // The titles of the two windows the program shows on the installed bus.
-TitlePair Titles()
+std::string Titles()
 {
     auto* device = new PciWindow(BRect(100, 80, 400, 360));
     auto* editor = new EditWindow(BRect(280, 150, 610, 380), 0, 0, 0);
-    TitlePair titles{device->Title(), editor->Title()};
-    device->Quit();
-    editor->Quit();
-    kittest::DeliverPostedMessages();
+    const std::string titles = device->Title() + std::string(" | ") + editor->Title();
+    Step([&] { device->Quit(); editor->Quit(); });
     return titles;
 }
 
@@ -33,15 +24,12 @@ TitlePair Titles()
 
 TEST(WindowTitles, NameASimulatedMachineAndWhatAUserWithoutRootCannotReach)
 {
-    {
-        InstalledMachine machine(StandardMachine(), "simulated");
-        EXPECT_EQ(Titles(), (TitlePair{"Pci Zorvane (simulated)",
-                                       "Edit PCI Config (simulated)"}));
-    }
+    // Nothing installed: the machine the simulated backend serves, under its name.
+    EXPECT_EQ(Titles(), "Pci Zorvane (simulated) | Edit PCI Config (simulated)");
     RecordBus bus({});
-    EXPECT_EQ(Titles(), (TitlePair{"Pci Zorvane", "Edit PCI Config"}));
+    EXPECT_EQ(Titles(), "Pci Zorvane | Edit PCI Config");
     bus.reach = PCI_REACH_FIRST_64_BYTES;
-    EXPECT_EQ(Titles().second, "Edit PCI Config (no root: 64 bytes)");
+    EXPECT_EQ(Titles(), "Pci Zorvane | Edit PCI Config (no root: 64 bytes)");
     bus.reach = PCI_REACH_READ_ONLY;
-    EXPECT_EQ(Titles(), (TitlePair{"Pci Zorvane", "Edit PCI Config (no root: no writes)"}));
+    EXPECT_EQ(Titles(), "Pci Zorvane | Edit PCI Config (no root: no writes)");
 }

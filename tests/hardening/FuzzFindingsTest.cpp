@@ -4,36 +4,23 @@
 #include "CellWindow.h"
 #include "EditorRequests.h"
 #include "InstalledMachine.h"
-#include "KitTestSupport.h"
+#include "Step.h"
 
 #include <EditWindow.h>
 #include <SimulatedMachines.h>
-#include <WindowMessages.h>
 
 #include <gtest/gtest.h>
-
-#include <cstring>
 
 // A lone byte from 0x80 up is no UTF-8; Qt read it as U+FFFD, which passed the hex filter and,
 // at three bytes, the two-byte limit.
 TEST(FuzzFindings, AByteThatIsNoUtf8TypedIntoACellInsertsNothing)
 {
-    auto* window = new CellWindow;
-    window->cell->MakeSelectable(true);
+    CellWindow* window = new CellWindow;
     window->cell->MakeEditable(true);
-    window->cell->KeyDown("a", 1);
-    for (const char* key : {"\x80", "\xC3", "\xFF"})
+    for (const char* key : {"a", "\x80", "\xC3", "\xFF"})
         window->cell->KeyDown(key, 1);
     EXPECT_STREQ(window->cell->Text(), "a");
-
-    window->cell->KeyDown("\n", 1);
-    kittest::DeliverPostedMessages();
-    ASSERT_EQ(window->requests.size(), 1u);
-    int8 data = 0;
-    EXPECT_EQ(window->requests[0].FindInt8(kDataField, &data), B_OK);
-    EXPECT_EQ(data, 0x0A);
-    window->Quit();
-    kittest::DeliverPostedMessages();
+    Step([&] { window->Quit(); });
 }
 
 // A write request that reaches a locked editor, from anywhere, must not write.
@@ -42,9 +29,7 @@ TEST(FuzzFindings, AWriteRequestToALockedEditorWritesNothing)
     InstalledMachine machine(StandardMachine());
     auto* editor = new EditWindow(BRect(280, 150, 610, 380), 0, 0, 0);
     BMessage request = WriteRequest({0, 0, 0}, 0x3C, 0x5A);
-    editor->PostMessage(&request);
-    kittest::DeliverPostedMessages();
+    Step([&] { editor->PostMessage(&request); });
     EXPECT_TRUE(machine.bus.WriteLog().empty());
-    editor->Quit();
-    kittest::DeliverPostedMessages();
+    Step([&] { editor->Quit(); });
 }

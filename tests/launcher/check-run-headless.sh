@@ -46,17 +46,16 @@ ended() {
 # above B (xwininfo lists the root's children top first).
 top_of() { xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = [0-9]*, [0-9]*, \([0-9]*\),.*/\1/p'; }
 framed() { (($(top_of "$1") > 10)) 2>/dev/null; }
-frame() { xwininfo -id "$1" -tree | sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p'; }
-depth() { xwininfo -root -children | grep -n " $(frame "$1") " | cut -d: -f1; }
+parent() { xwininfo -id "$1" -tree | sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p'; }
+depth() { xwininfo -root -children | grep -n " $(parent "$1") " | cut -d: -f1; }
 above() { (($(depth "$1") < $(depth "$2"))) 2>/dev/null; }
 
 start
 [[ -z $(find "$work/tmp" -mindepth 1 \( -type d ! -perm 700 -o -type f ! -perm 600 \)) ]] ||
   fail "private files are not 0600 in 0700 folders"
 listening=$(ss -Hltn | awk '{print $4}' | grep -E ":($port|$((6000 + ${DISPLAY#:})))$")
-if [[ -z $listening ]] || grep -qvxE "(127\.0\.0\.1|\[::1\]):$port" <<<"$listening"; then
+[[ -n $listening ]] && ! grep -qvxE "(127\.0\.0\.1|\[::1\]):$port" <<<"$listening" ||
   fail "listening on: $listening; want only the VNC port, on loopback"
-fi
 eventually framed "$device" || fail "the device window has no title bar"
 xdotool mousemove --window "$device" 175 13 click 1      # the Edit button
 editor=$(timeout 10 xdotool search --sync --onlyvisible --name '^Edit PCI Config' | head -n1)

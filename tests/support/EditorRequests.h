@@ -7,22 +7,21 @@
 #include <PciAddress.h>
 #include <WindowMessages.h>
 
-inline BMessage AddressMessage(PciAddress address)
+inline BMessage AddressMessage(PciAddress address, uint32 what = kEditorAddress)
 {
-    BMessage message(kEditorAddress);
-    message.AddInt8(kBusField, static_cast<int8>(address.bus));
-    message.AddInt8(kDeviceField, static_cast<int8>(address.device));
-    message.AddInt8(kFunctionField, static_cast<int8>(address.function));
+    BMessage message(what);
+    message.AddInt8(kBusField, int8(address.bus));
+    message.AddInt8(kDeviceField, int8(address.device));
+    message.AddInt8(kFunctionField, int8(address.function));
     return message;
 }
 
 // A byte typed at offset of the function at address.
 inline BMessage WriteRequest(PciAddress address, int32 offset, uint8 byte)
 {
-    BMessage request = AddressMessage(address);
-    request.what = kWriteRequest;
+    BMessage request = AddressMessage(address, kWriteRequest);
     request.AddInt32(kOffsetField, offset);
-    request.AddInt8(kDataField, static_cast<int8>(byte));
+    request.AddInt8(kDataField, int8(byte));
     return request;
 }
 

@@ -6,20 +6,14 @@
 #include <PciBusSelection.h>
 #include <SimulatedBus.h>
 
-#include <string>
-#include <vector>
-
 class InstalledMachine {
 public:
-    explicit InstalledMachine(const std::vector<SimulatedFunction>& functions,
-                              std::string name = {})
+    explicit InstalledMachine(const std::vector<SimulatedFunction>& functions, std::string name = {})
         : bus(functions, std::move(name))
     {
         InstallPciBus(&bus);
     }
     ~InstalledMachine() { InstallPciBus(nullptr); }
-    InstalledMachine(const InstalledMachine&) = delete;
-    InstalledMachine& operator=(const InstalledMachine&) = delete;
 
     SimulatedBus bus;
 };

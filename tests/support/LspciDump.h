@@ -8,10 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
-#include <string>
-#include <vector>
+#include <iomanip>
 
 struct DumpedFunction {
     std::string location;  // [domain:]bus:device.function, as lspci prints it
@@ -25,10 +23,8 @@ inline std::vector<uint8> Image(uint16 vendorId, uint16 deviceId, uint8 headerTy
     std::vector<uint8> bytes(length);
     for (size_t i = 0; i < length; ++i)
         bytes[i] = uint8(i * 7 + vendorId);
-    bytes[0] = uint8(vendorId);
-    bytes[1] = uint8(vendorId >> 8);
-    bytes[2] = uint8(deviceId);
-    bytes[3] = uint8(deviceId >> 8);
+    bytes[0] = uint8(vendorId), bytes[1] = uint8(vendorId >> 8);
+    bytes[2] = uint8(deviceId), bytes[3] = uint8(deviceId >> 8);
     bytes[0x0E] = headerType;
     return bytes;
 }
@@ -38,19 +34,15 @@ inline std::string WriteDump(const std::string& name, const std::vector<DumpedFu
 {
     const std::string path = testing::TempDir() + name;
     std::ofstream dump(path);
+    dump << std::hex << std::setfill('0');
     for (const DumpedFunction& function : functions) {
-        dump << function.location << " Unassigned class [ff00]: Test function\n";
-        for (size_t line = 0; line < function.bytes.size(); line += 16) {
-            char text[16];
-            std::snprintf(text, sizeof text, "%02x:", unsigned(line));
-            dump << text;
-            for (size_t i = line; i < line + 16 && i < function.bytes.size(); ++i) {
-                std::snprintf(text, sizeof text, " %02x", function.bytes[i]);
-                dump << text;
-            }
-            dump << '\n';
+        dump << function.location << " Unassigned class [ff00]: Test function";
+        for (size_t i = 0; i < function.bytes.size(); ++i) {
+            if (i % 16 == 0)
+                dump << '\n' << std::setw(2) << i << ':';
+            dump << ' ' << std::setw(2) << unsigned(function.bytes[i]);
         }
-        dump << '\n';
+        dump << "\n\n";
     }
     return path;
 }

@@ -13,18 +13,12 @@
 
 class RecordBus final : public PciBus {
 public:
-    explicit RecordBus(std::vector<pci_info> records) : fRecords(std::move(records))
-    {
-        InstallPciBus(this);
-    }
+    explicit RecordBus(std::vector<pci_info> records) : fRecords(std::move(records)) { InstallPciBus(this); }
     ~RecordBus() override { InstallPciBus(nullptr); }
 
     status_t GetNthInfo(int32 index, pci_info* info) override
     {
-        if (index >= static_cast<int32>(fRecords.size()))
-            return B_ERROR;
-        *info = fRecords[index];
-        return B_OK;
+        return size_t(index) < fRecords.size() ? (*info = fRecords[index], B_OK) : B_ERROR;
     }
     uint32 Read(uint8, uint8, uint8, int32, int32) override { return 0xFF; }
     void Write(uint8, uint8, uint8, int32, int32, uint32) override {}

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <set>
 #include <tuple>
 
@@ -22,20 +21,9 @@ std::vector<SysfsFunction> ListSysfsFunctions()
     }
     std::ranges::sort(
         all, {}, [](const SysfsFunction& f) { return std::tie(f.domain, f.address); });
-    std::vector<SysfsFunction> listed;
     std::set<PciAddress> seen;
-    std::ranges::copy_if(all, std::back_inserter(listed),
-        [&](const SysfsFunction& f) { return seen.insert(f.address).second; });
-    return listed;
-}
-
-std::vector<uint8_t> ReadConfigFile(const SysfsFunction& function)
-{
-    std::ifstream file(function.directory / "config", std::ios::binary);
-    std::vector<uint8_t> bytes(256);
-    file.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
-    bytes.resize(size_t(file.gcount()));
-    return bytes;
+    std::erase_if(all, [&](const SysfsFunction& f) { return !seen.insert(f.address).second; });
+    return all;
 }
 
 std::vector<SysfsResource> ReadResources(const SysfsFunction& function)
@@ -46,12 +34,4 @@ std::vector<SysfsResource> ReadResources(const SysfsFunction& function)
     while (file >> std::hex >> resource.start >> resource.end >> resource.flags)
         resources.push_back(resource);
     return resources;
-}
-
-unsigned ReadIrq(const SysfsFunction& function)
-{
-    std::ifstream file(function.directory / "irq");
-    unsigned irq = 0;
-    file >> irq;
-    return irq;
 }

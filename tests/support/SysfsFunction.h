@@ -20,14 +20,8 @@ struct SysfsFunction {
 // Listed as the host bus must list them: by domain, then address, each address once.
 std::vector<SysfsFunction> ListSysfsFunctions();
 
-// As much of the first 256 bytes of the config file as this user may read: 64 without root.
-std::vector<uint8_t> ReadConfigFile(const SysfsFunction& function);
-
 // Every line of the resource file, in order: the six base address registers, the ROM and,
 // for a bridge, its windows.
 std::vector<SysfsResource> ReadResources(const SysfsFunction& function);
-
-// The IRQ the kernel routed, 0 for none.
-unsigned ReadIrq(const SysfsFunction& function);
 
 #endif
