@@ -47,7 +47,7 @@ int RunOnDump(const char* path)
     return status;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[])
 {

@@ -79,10 +79,7 @@ void MeasureShowDevice(benchmark::State& state, PciAddress first, PciAddress sec
     kittest::DeliverPostedMessages();
 }
 
-void BM_ShowDeviceType0(benchmark::State& state)
-{
-    MeasureShowDevice(state, kVga, kNetworkCard);
-}
+void BM_ShowDeviceType0(benchmark::State& state) { MeasureShowDevice(state, kVga, kNetworkCard); }
 
 void BM_ShowDeviceType1(benchmark::State& state)
 {
@@ -94,7 +91,7 @@ void BM_ShowDeviceSwitchingRows(benchmark::State& state)
     MeasureShowDevice(state, kNetworkCard, kAgpBridge);
 }
 
-}  // namespace
+} // namespace
 
 // A thousand or so calls are plenty; the repaint beside each costs fifty times the call.
 constexpr double kMinTime = 0.01;

@@ -65,22 +65,21 @@ bool FirstFunction(PciBus& bus, PciAddress* address)
 void ReadThroughCalls(PciAddress address, SysfsConfigFile::Bytes& bytes)
 {
     for (size_t offset = 0; offset < bytes.size(); ++offset)
-        bytes[offset] = uint8(read_pci_config(address.bus, address.device, address.function,
-            int32(offset), 1));
+        bytes[offset] =
+            uint8(read_pci_config(address.bus, address.device, address.function, int32(offset), 1));
 }
 
 // Reload on the installed bus. Beside it, in the same iterations: the 256 one-byte reads
 // through the PCI calls without the cells, and with a sysfs file, the kernel's floors.
 void MeasureReload(benchmark::State& state, benchmark::TimeUnit unit, PciAddress address,
-    const SysfsConfigFile* file)
+                   const SysfsConfigFile* file)
 {
     EditWindow* editor = OpenEditor(address);
     SysfsConfigFile::Bytes bytes{};
     Stopwatch reload, calls, eachByte, atOnce;
     for (auto _ : state) {
-        state.SetIterationTime(reload.Time([&] {
-            editor->Reload(address.bus, address.device, address.function);
-        }));
+        state.SetIterationTime(
+            reload.Time([&] { editor->Reload(address.bus, address.device, address.function); }));
         calls.Time([&] { ReadThroughCalls(address, bytes); });
         if (file != nullptr) {
             eachByte.Time([&] { file->ReadEachByte(bytes); });
@@ -110,7 +109,7 @@ void TypeOver(DataTextView* cell, const char* value)
 // written and the grid reloaded, and the repaint this asks for is done. Beside it, in the same
 // iterations, a reload alone. writes counts the writes that reached the bus.
 void MeasureConfirmedByte(benchmark::State& state, benchmark::TimeUnit unit, PciAddress address,
-    const std::function<int32()>& writes, bool checkCellShowsValue)
+                          const std::function<int32()>& writes, bool checkCellShowsValue)
 {
     EditWindow* editor = OpenEditor(address);
     kittest::Click(kittest::FindView<BCheckBox>(editor, "failsafe"));
@@ -181,9 +180,8 @@ void BM_ReloadSimulatedBusEveryCellChanges(benchmark::State& state)
     int64 round = 0;
     for (auto _ : state) {
         const PciAddress address = shown[++round % 2];
-        state.SetIterationTime(Stopwatch().Time([&] {
-            editor->Reload(address.bus, address.device, address.function);
-        }));
+        state.SetIterationTime(Stopwatch().Time(
+            [&] { editor->Reload(address.bus, address.device, address.function); }));
         QCoreApplication::processEvents();
     }
     CloseEditor(editor);
@@ -207,11 +205,12 @@ void BM_ConfirmedByteHostBusWritesDropped(benchmark::State& state)
 void BM_ConfirmedByteSimulatedBus(benchmark::State& state)
 {
     InstalledMachine machine(StandardMachine());
-    MeasureConfirmedByte(state, kSimulatedUnit, kSimulatedCard,
-        [&] { return int32(machine.bus.WriteLog().size()); }, true);
+    MeasureConfirmedByte(
+        state, kSimulatedUnit, kSimulatedCard, [&] { return int32(machine.bus.WriteLog().size()); },
+        true);
 }
 
-}  // namespace
+} // namespace
 
 BENCHMARK(BM_ReloadHostBus)->UseManualTime()->Unit(kHostUnit);
 BENCHMARK(BM_ReloadSimulatedBus)->UseManualTime()->Unit(kSimulatedUnit);
@@ -219,8 +218,8 @@ BENCHMARK(BM_ReloadSimulatedBusEveryCellChanges)->UseManualTime()->Unit(kSimulat
 BENCHMARK(BM_ConfirmedByteHostBusWritesDropped)->UseManualTime()->Unit(kHostUnit);
 BENCHMARK(BM_ConfirmedByteSimulatedBus)->UseManualTime()->Unit(kSimulatedUnit);
 
-const bool kTargets
-    = TargetReporter::Add({"BM_ReloadHostBus", "ratio_to_1B", 1.05,
-          "reload on this machine's bus, x 256 direct 1-byte reads"})
+const bool kTargets =
+    TargetReporter::Add({"BM_ReloadHostBus", "ratio_to_1B", 1.05,
+                         "reload on this machine's bus, x 256 direct 1-byte reads"})
     && TargetReporter::Add({"BM_ConfirmedByteHostBusWritesDropped", "", 16,
-          "Enter to re-read grid on this machine's bus, ms"});
+                            "Enter to re-read grid on this machine's bus, ms"});

@@ -35,9 +35,10 @@ private:
         timespec now{};
         clock_gettime(CLOCK_MONOTONIC, &now);
         char line[256];
-        const int length = std::snprintf(line, sizeof(line), "%lld %s\n",
-            static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
-            window->windowTitle().toUtf8().constData());
+        const int length =
+            std::snprintf(line, sizeof(line), "%lld %s\n",
+                          static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
+                          window->windowTitle().toUtf8().constData());
         // Ends without tearing down: what is measured stops here.
         const bool written = length > 0 && write(STDOUT_FILENO, line, size_t(length)) == length;
         std::_Exit(written ? EXIT_SUCCESS : EXIT_FAILURE);
@@ -46,11 +47,8 @@ private:
     bool fSeen = false;
 };
 
-void InstallProbe()
-{
-    QCoreApplication::instance()->installEventFilter(new FirstPaintProbe);
-}
+void InstallProbe() { QCoreApplication::instance()->installEventFilter(new FirstPaintProbe); }
 
-}  // namespace
+} // namespace
 
 Q_COREAPP_STARTUP_FUNCTION(InstallProbe)

@@ -64,7 +64,7 @@ std::string ReadAll(int descriptor, pid_t child)
     return {};
 }
 
-}  // namespace
+} // namespace
 
 FirstPaintRun RunToFirstPaint(const std::string& program)
 {
@@ -81,8 +81,8 @@ FirstPaintRun RunToFirstPaint(const std::string& program)
 
     const long long started = NowNanoseconds();
     pid_t child = 0;
-    const int spawnError
-        = posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), envp.data());
+    const int spawnError =
+        posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     close(pipeEnds[1]);
     const std::string output = spawnError == 0 ? ReadAll(pipeEnds[0], child) : std::string();

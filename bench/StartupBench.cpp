@@ -80,11 +80,11 @@ void BM_StartUp(benchmark::State& state)
     const double runs = double(round);
     SetTimeCounter(state, "text", text.startUp.Mean(), kUnit);
     SetTimeCounter(state, "block_enum", enumeration.Mean(), kUnit);
-    state.counters["ratio"]
-        = program.startUp.Total() / (text.startUp.Total() + enumeration.Total());
+    state.counters["ratio"] =
+        program.startUp.Total() / (text.startUp.Total() + enumeration.Total());
     SetTimeCounter(state, "minimal", minimal.startUp.Mean(), kUnit);
-    state.counters["ratio_to_minimal"]
-        = program.startUp.Total() / (minimal.startUp.Total() + enumeration.Total());
+    state.counters["ratio_to_minimal"] =
+        program.startUp.Total() / (minimal.startUp.Total() + enumeration.Total());
     SetTimeCounter(state, "program_enum", programEnumeration.Mean(), kUnit);
     state.counters["rss_MiB"] = program.rssTotalMiB / runs;
     state.counters["text_rss_MiB"] = text.rssTotalMiB / runs;
@@ -92,16 +92,13 @@ void BM_StartUp(benchmark::State& state)
     state.counters["minimal_rss_MiB"] = minimal.rssTotalMiB / runs;
 }
 
-}  // namespace
+} // namespace
 
 BENCHMARK(BM_StartUp)->UseManualTime()->Unit(kUnit);
 
-const bool kTargets
-    = TargetReporter::Add({"BM_StartUp", "ratio", 1.2,
-          "start-up, x (Qt window with text + block-read enumeration)"})
+const bool kTargets =
+    TargetReporter::Add(
+        {"BM_StartUp", "ratio", 1.2, "start-up, x (Qt window with text + block-read enumeration)"})
     && TargetReporter::Add({"BM_StartUp", "rss_ratio", 1.1, "peak memory, x Qt window with text"});
 
-int main(int argc, char** argv)
-{
-    return RunBenchmarks(argc, argv);
-}
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv); }

@@ -14,8 +14,8 @@ public:
     {
         const auto start = std::chrono::steady_clock::now();
         work();
-        const double seconds
-            = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         Add(seconds);
         return seconds;
     }

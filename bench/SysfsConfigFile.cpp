@@ -16,7 +16,7 @@ std::string ConfigPath(PciAddress address)
     return {};
 }
 
-}  // namespace
+} // namespace
 
 SysfsConfigFile::SysfsConfigFile(PciAddress address) : fPath(ConfigPath(address))
 {
@@ -30,15 +30,9 @@ SysfsConfigFile::~SysfsConfigFile()
         close(fDescriptor);
 }
 
-bool SysfsConfigFile::IsOpen() const
-{
-    return fDescriptor >= 0;
-}
+bool SysfsConfigFile::IsOpen() const { return fDescriptor >= 0; }
 
-const std::string& SysfsConfigFile::Path() const
-{
-    return fPath;
-}
+const std::string& SysfsConfigFile::Path() const { return fPath; }
 
 void SysfsConfigFile::ReadEachByte(Bytes& bytes) const
 {

@@ -48,8 +48,8 @@ void TargetReporter::PrintVerdicts(std::ostream& out) const
             std::snprintf(line, sizeof(line), "  %-58s not measured\n", target.what.c_str());
         } else {
             std::snprintf(line, sizeof(line), "  %-58s %8.3f  (at most %g)  %s\n",
-                target.what.c_str(), found->second, target.limit,
-                found->second <= target.limit ? "met" : "MISSED");
+                          target.what.c_str(), found->second, target.limit,
+                          found->second <= target.limit ? "met" : "MISSED");
         }
         out << line;
     }

@@ -4,9 +4,18 @@ namespace {
 
 // The kinds of line a row takes: one that starts a line, and those that continue it further
 // right. Name views lie over their row's value view.
-constexpr RowPlacement Starting(const char* label) { return {label, 15, 80, 85, 300, 0, 0, false, false}; }
-constexpr RowPlacement Middle(const char* label) { return {label, 110, 200, 180, 250, 0, 0, true, false}; }
-constexpr RowPlacement Right(const char* label) { return {label, 205, 300, 275, 350, 0, 0, true, false}; }
+constexpr RowPlacement Starting(const char* label)
+{
+    return {label, 15, 80, 85, 300, 0, 0, false, false};
+}
+constexpr RowPlacement Middle(const char* label)
+{
+    return {label, 110, 200, 180, 250, 0, 0, true, false};
+}
+constexpr RowPlacement Right(const char* label)
+{
+    return {label, 205, 300, 275, 350, 0, 0, true, false};
+}
 constexpr RowPlacement Named(RowPlacement row, float left, float right)
 {
     row.nameLeft = left;
@@ -18,10 +27,22 @@ constexpr RowPlacement GapAbove(RowPlacement row)
     row.gapAbove = true;
     return row;
 }
-constexpr RowPlacement LayoutStarting(const char* label) { return {label, 15, 100, 100, 300, 0, 0, false, false}; }
-constexpr RowPlacement LayoutRight(const char* label) { return {label, 155, 300, 240, 350, 0, 0, true, false}; }
-constexpr RowPlacement BridgeStarting(const char* label) { return {label, 15, 100, 105, 300, 0, 0, false, false}; }
-constexpr RowPlacement BridgeRight(const char* label) { return {label, 150, 300, 240, 300, 0, 0, true, false}; }
+constexpr RowPlacement LayoutStarting(const char* label)
+{
+    return {label, 15, 100, 100, 300, 0, 0, false, false};
+}
+constexpr RowPlacement LayoutRight(const char* label)
+{
+    return {label, 155, 300, 240, 350, 0, 0, true, false};
+}
+constexpr RowPlacement BridgeStarting(const char* label)
+{
+    return {label, 15, 100, 105, 300, 0, 0, false, false};
+}
+constexpr RowPlacement BridgeRight(const char* label)
+{
+    return {label, 150, 300, 240, 300, 0, 0, true, false};
+}
 
 } // namespace
 
@@ -56,28 +77,16 @@ const RowPlacement kOrdinaryRows[ordinary::Count] = {
 };
 
 const RowPlacement kBridgeRows[bridge::Count] = {
-    BridgeStarting("Base Registers"),
-    BridgeStarting("Base Regs PCI"),
-    BridgeStarting("Base Reg Sizes"),
-    BridgeStarting("Base Reg Flags"),
-    BridgeStarting("Primary Bus"),
-    BridgeStarting("Secondary Bus"),
-    BridgeRight("Subordinate Bus"),
-    BridgeStarting("2nd Latency"),
-    BridgeRight("2nd Status"),
-    BridgeStarting("IO Base"),
-    BridgeRight("IO Limit"),
-    BridgeStarting("Memory Base"),
-    BridgeRight("Memory Limit"),
-    BridgeStarting("Prefetch Base"),
-    BridgeRight("Prefetch Limit"),
-    BridgeStarting("Prefetch Base32"),
-    BridgeRight("Prefetch Limit32"),
-    BridgeStarting("IO Base upper16"),
-    BridgeRight("IO Limit upper16"),
-    BridgeStarting("Rom Base"),
-    BridgeRight("Rom Base PCI"),
-    BridgeStarting("Interrupt Line"),
-    BridgeRight("Interrupt pin"),
-    BridgeStarting("Bridge Control"),
+    BridgeStarting("Base Registers"), BridgeStarting("Base Regs PCI"),
+    BridgeStarting("Base Reg Sizes"), BridgeStarting("Base Reg Flags"),
+    BridgeStarting("Primary Bus"),    BridgeStarting("Secondary Bus"),
+    BridgeRight("Subordinate Bus"),   BridgeStarting("2nd Latency"),
+    BridgeRight("2nd Status"),        BridgeStarting("IO Base"),
+    BridgeRight("IO Limit"),          BridgeStarting("Memory Base"),
+    BridgeRight("Memory Limit"),      BridgeStarting("Prefetch Base"),
+    BridgeRight("Prefetch Limit"),    BridgeStarting("Prefetch Base32"),
+    BridgeRight("Prefetch Limit32"),  BridgeStarting("IO Base upper16"),
+    BridgeRight("IO Limit upper16"),  BridgeStarting("Rom Base"),
+    BridgeRight("Rom Base PCI"),      BridgeStarting("Interrupt Line"),
+    BridgeRight("Interrupt pin"),     BridgeStarting("Bridge Control"),
 };

@@ -24,8 +24,8 @@ void PciWindow::OpenOrRaiseEditor()
     if (gEditorOpen == 1 && fEditor.ActivateTarget() == B_OK)
         return;
     const pci_info& selected = Record(fCurrentDevice);
-    auto* editor = new EditWindow(BRect(280, 150, 610, 380), selected.bus, selected.device,
-                                  selected.function);
+    auto* editor =
+        new EditWindow(BRect(280, 150, 610, 380), selected.bus, selected.device, selected.function);
     fEditor = BMessenger(editor);
     editor->Show();
     gEditorOpen = 1;

@@ -17,7 +17,10 @@ constexpr float kLayoutRowsY = 110;
 
 const rgb_color kNameColor = {25, 25, 150, 255};
 
-BRect Span(float left, float right, float y) { return BRect(left, y + kRowTop, right, y + kRowBottom); }
+BRect Span(float left, float right, float y)
+{
+    return BRect(left, y + kRowTop, right, y + kRowBottom);
+}
 
 // Moves y to the row's line: back one line for a row that shares the line before, and down by
 // a gap above a new group.

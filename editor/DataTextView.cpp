@@ -23,8 +23,7 @@ void AllowOnlyHexDigits(BTextView* view)
 
 DataTextView::DataTextView(BRect frame, const char* name, BRect textRect, const BFont* font,
                            int32 cellIndex, BLooper* target)
-    : BTextView(frame, name, textRect, font, nullptr, B_FOLLOW_NONE,
-                B_WILL_DRAW | B_PULSE_NEEDED),
+    : BTextView(frame, name, textRect, font, nullptr, B_FOLLOW_NONE, B_WILL_DRAW | B_PULSE_NEEDED),
       fWriteRequest(std::make_unique<BMessage>(kWriteRequest)), fTarget(target)
 {
     fWriteRequest->AddInt32(kOffsetField, cellIndex);

@@ -17,8 +17,8 @@ class BMessage;
 // (docs/departures.md).
 class DataTextView : public BTextView {
 public:
-    DataTextView(BRect frame, const char* name, BRect textRect, const BFont* font,
-                 int32 cellIndex, BLooper* target);
+    DataTextView(BRect frame, const char* name, BRect textRect, const BFont* font, int32 cellIndex,
+                 BLooper* target);
     ~DataTextView() override;
 
     // Shows text as the byte read from the device, the text that leaving the cell puts back.

@@ -51,8 +51,8 @@ const char* ReachNote()
 } // namespace
 
 EditWindow::EditWindow(BRect frame, uint8 bus, uint8 device, uint8 function)
-    : BWindow(frame, WindowTitle("Edit PCI Config", ReachNote()).c_str(), B_TITLED_WINDOW, B_NOT_RESIZABLE | B_NOT_ZOOMABLE,
-              B_CURRENT_WORKSPACE)
+    : BWindow(frame, WindowTitle("Edit PCI Config", ReachNote()).c_str(), B_TITLED_WINDOW,
+              B_NOT_RESIZABLE | B_NOT_ZOOMABLE, B_CURRENT_WORKSPACE)
 {
     BFont cellFont(be_fixed_font);
     AddReadOnlyBox();
@@ -72,9 +72,9 @@ EditWindow::~EditWindow() = default;
 
 void EditWindow::AddReadOnlyBox()
 {
-    auto* box = new BCheckBox(BRect(250, 4, 350, 20), "failsafe", "Read Only",
-                              new BMessage(kReadOnlyToggle), B_FOLLOW_NONE,
-                              B_WILL_DRAW | B_NAVIGABLE);
+    auto* box =
+        new BCheckBox(BRect(250, 4, 350, 20), "failsafe", "Read Only",
+                      new BMessage(kReadOnlyToggle), B_FOLLOW_NONE, B_WILL_DRAW | B_NAVIGABLE);
     box->SetValue(B_CONTROL_ON);
     fReadOnly = 1;
     AddChild(box);
@@ -177,8 +177,9 @@ void EditWindow::WriteByte(const BMessage* message)
     int8 data = 0;
     int32 offset = 0;
     // Without both fields, or for an offset outside the space, nothing is written.
-    if (message->FindInt8(kDataField, &data) != B_OK || message->FindInt32(kOffsetField, &offset) != B_OK
-        || offset < 0 || offset >= kCells || !IsForShownFunction(message))
+    if (message->FindInt8(kDataField, &data) != B_OK
+        || message->FindInt32(kOffsetField, &offset) != B_OK || offset < 0 || offset >= kCells
+        || !IsForShownFunction(message))
         return;
     write_pci_config(fBus, fDevice, fFunction, offset, 1, static_cast<uint8>(data));
     // Read back everything: what the device really holds is what the person sees.
@@ -193,7 +194,7 @@ bool EditWindow::IsForShownFunction(const BMessage* message) const
     uint8 device = 0;
     uint8 function = 0;
     return FindFunction(message, &bus, &device, &function) && bus == fBus && device == fDevice
-        && function == fFunction;
+           && function == fFunction;
 }
 
 bool EditWindow::QuitRequested()

@@ -47,14 +47,15 @@ void CheckCell(FuzzedDataProvider& input)
         Require(text.size() <= 2, "a cell never holds more than two bytes");
         Require(unlocked ? text.find_first_not_of(kHexDigits) == std::string_view::npos
                          : text == before,
-            "an unlocked cell holds hex digits only; a locked one never changes");
+                "an unlocked cell holds hex digits only; a locked one never changes");
     };
     while (input.remaining_bytes() > 0)
         press(input.ConsumeBytesAsString(input.ConsumeIntegralInRange<size_t>(1, 4)));
     press("\n");
     Step([] {});
-    Require(window->PostedBytes() == expected, "each Enter in an unlocked cell posts one write request, "
-                                               "for the cell's offset and the byte its text spells; a locked cell none");
+    Require(window->PostedBytes() == expected,
+            "each Enter in an unlocked cell posts one write request, "
+            "for the cell's offset and the byte its text spells; a locked cell none");
     Step([&] { window->Quit(); });
 }
 
@@ -70,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
     Require(ParseHexByte(text.c_str()) == SpelledByte(text.c_str()),
-        "ParseHexByte gives the byte its last two characters spell");
+            "ParseHexByte gives the byte its last two characters spell");
     FuzzedDataProvider input(data, size);
     CheckCell(input);
     return 0;

@@ -17,9 +17,10 @@ namespace {
 
 // Enough to open, unlock, retarget and close within one input while staying fast.
 constexpr int kMaxMessages = 24;
-constexpr uint32 kRealCodes[] = {kWriteRequest, kReadOnlyToggle, kEditorAddress, kEditRequest,
-    B_QUIT_REQUESTED, 0, 1, 3, 7};
-constexpr const char* kRealNames[] = {kOffsetField, kDataField, kBusField, kDeviceField, kFunctionField};
+constexpr uint32 kRealCodes[] = {
+    kWriteRequest, kReadOnlyToggle, kEditorAddress, kEditRequest, B_QUIT_REQUESTED, 0, 1, 3, 7};
+constexpr const char* kRealNames[] = {kOffsetField, kDataField, kBusField, kDeviceField,
+                                      kFunctionField};
 
 // A host bridge, a PCI-to-PCI bridge, the card behind it and a multi-function ISA bridge.
 std::vector<SimulatedFunction> FewFunctions()
@@ -32,15 +33,24 @@ std::vector<SimulatedFunction> FewFunctions()
 // Real codes and names most of the time; fields of any integer width or a string.
 BMessage NextMessage(FuzzedDataProvider& input)
 {
-    BMessage message(input.ConsumeBool() ? input.PickValueInArray(kRealCodes) : input.ConsumeIntegral<uint32>());
+    BMessage message(input.ConsumeBool() ? input.PickValueInArray(kRealCodes)
+                                         : input.ConsumeIntegral<uint32>());
     for (int fields = input.ConsumeIntegralInRange(0, 4); fields > 0; --fields) {
-        const std::string name = input.ConsumeIntegralInRange(0, 3) != 0 ? input.PickValueInArray(kRealNames)
-                                                                         : input.ConsumeRandomLengthString(8);
+        const std::string name = input.ConsumeIntegralInRange(0, 3) != 0
+                                     ? input.PickValueInArray(kRealNames)
+                                     : input.ConsumeRandomLengthString(8);
         switch (input.ConsumeIntegralInRange(0, 3)) {
-        case 0: message.AddInt8(name.c_str(), input.ConsumeIntegral<int8>()); break;
-        case 1: message.AddInt32(name.c_str(), input.ConsumeIntegral<int32>()); break;
-        case 2: message.AddInt64(name.c_str(), input.ConsumeIntegral<int64>()); break;
-        default: message.AddString(name.c_str(), input.ConsumeRandomLengthString(8).c_str());
+        case 0:
+            message.AddInt8(name.c_str(), input.ConsumeIntegral<int8>());
+            break;
+        case 1:
+            message.AddInt32(name.c_str(), input.ConsumeIntegral<int32>());
+            break;
+        case 2:
+            message.AddInt64(name.c_str(), input.ConsumeIntegral<int64>());
+            break;
+        default:
+            message.AddString(name.c_str(), input.ConsumeRandomLengthString(8).c_str());
         }
     }
     return message;
@@ -71,7 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     else if (!AllCellsLocked(program->Editor()))
         program->ToggleReadOnly();
     FuzzedDataProvider input(data, size);
-    for (int i = 0; i < kMaxMessages && input.remaining_bytes() > 0 && !program->app.IsQuitting(); ++i) {
+    for (int i = 0; i < kMaxMessages && input.remaining_bytes() > 0 && !program->app.IsQuitting();
+         ++i) {
         const bool locked = program->Editor() == nullptr || AllCellsLocked(program->Editor());
         BWindow* target = input.ConsumeBool() ? program->Editor() : program->DeviceWindow();
         BMessage message = NextMessage(input);
@@ -81,8 +92,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const std::vector<ConfigWrite> log = machine.bus.WriteLog();
         Require(!locked || log.size() == before, "a locked editor writes nothing");
         for (size_t n = before; n < log.size(); ++n)
-            Require(log[n].offset >= 0 && log[n].offset <= 255 && log[n].size == 1 && log[n].value <= 255,
-                "every write is one byte inside the configuration space");
+            Require(log[n].offset >= 0 && log[n].offset <= 255 && log[n].size == 1
+                        && log[n].value <= 255,
+                    "every write is one byte inside the configuration space");
     }
     return 0;
 }

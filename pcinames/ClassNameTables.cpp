@@ -5,20 +5,9 @@
 namespace {
 
 constexpr const char* kClassNames[] = {
-    "old device",
-    "mass storage",
-    "network",
-    "display",
-    "multimedia",
-    "memory",
-    "bridge",
-    "communications",
-    "base peripherial",
-    "input",
-    "docking station",
-    "processor",
-    "serial bus",
-    "undefined",
+    "old device",      "mass storage", "network",        "display",          "multimedia",
+    "memory",          "bridge",       "communications", "base peripherial", "input",
+    "docking station", "processor",    "serial bus",     "undefined",
 };
 
 constexpr uint8 kClassNameCount = 14;
@@ -38,8 +27,8 @@ constexpr const char* kSubclassNames[][kSubclassColumnCount] = {
     {"vga", "xga", "", "", "", "", "", "", ""},
     {"video", "audio", "", "", "", "", "", "", ""},
     {"ram", "flash", "", "", "", "", "", "", ""},
-    {"host bridge", "ISA bridge", "EISA bridge", "microchannel", "PCI-to-PCI", "pcmcia",
-     "nubus", "cardbus", ""},
+    {"host bridge", "ISA bridge", "EISA bridge", "microchannel", "PCI-to-PCI", "pcmcia", "nubus",
+     "cardbus", ""},
     {"serial", "parallel", "", "", "", "", "", "", ""},
     {"pic", "dma", "timer", "rtc", "", "", "", "", ""},
     {"keyboard", "pen", "mouse", "", "", "", "", "", ""},

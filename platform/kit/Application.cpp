@@ -9,8 +9,8 @@
 
 BApplication* be_app = nullptr;
 
-
-BApplication::BApplication(const char*) : fApplicationState(std::make_unique<kit::ApplicationState>())
+BApplication::BApplication(const char*)
+    : fApplicationState(std::make_unique<kit::ApplicationState>())
 {
     fApplicationState->ownsQtApplication = kit::EnsureApplication();
     be_app = this;

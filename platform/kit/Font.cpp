@@ -54,7 +54,8 @@ float BFont::StringWidth(const char* text) const
 {
     if (text == nullptr)
         return 0;
-    return static_cast<float>(QFontMetricsF(kit::ToQFont(*this)).horizontalAdvance(QString::fromUtf8(text)));
+    return static_cast<float>(
+        QFontMetricsF(kit::ToQFont(*this)).horizontalAdvance(QString::fromUtf8(text)));
 }
 
 namespace kit {

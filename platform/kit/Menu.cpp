@@ -45,7 +45,8 @@ BMenuItem* BMenu::ItemAt(int32 index) const
 int32 BMenu::IndexOf(const BMenuItem* item) const
 {
     auto found = std::find(fMenuState->items.begin(), fMenuState->items.end(), item);
-    return found == fMenuState->items.end() ? -1 : static_cast<int32>(found - fMenuState->items.begin());
+    return found == fMenuState->items.end() ? -1
+                                            : static_cast<int32>(found - fMenuState->items.begin());
 }
 
 BMenuItem* BMenu::FindMarked() const

@@ -97,7 +97,9 @@ BMenuField::BMenuField(BRect frame, const char* name, const char* label, BMenu* 
     if (fMenu != nullptr) {
         kit::MenuState& menuState = kit::MenuState::Of(fMenu);
         menuState.owner = this;
-        menuState.markChanged = [this] { PartsOf(this).button->setText(QString::fromUtf8(MenuLabel())); };
+        menuState.markChanged = [this] {
+            PartsOf(this).button->setText(QString::fromUtf8(MenuLabel()));
+        };
         QObject::connect(button, &QPushButton::clicked, button, [button] { button->PopUp(); });
     }
     button->setText(QString::fromUtf8(MenuLabel()));

@@ -12,10 +12,11 @@ BMenuItem::BMenuItem(const char* label, BMessage* message, char, uint32)
     : BInvoker(message), fMenuItemState(std::make_unique<kit::MenuItemState>())
 {
     fMenuItemState->label = label != nullptr ? label : "";
-    fMenuItemState->action = std::make_unique<QAction>(QString::fromStdString(fMenuItemState->label));
+    fMenuItemState->action =
+        std::make_unique<QAction>(QString::fromStdString(fMenuItemState->label));
     // triggered comes from a person choosing the item; marking from code never posts.
-    QObject::connect(fMenuItemState->action.get(), &QAction::triggered, fMenuItemState->action.get(),
-                     [this] { Choose(); });
+    QObject::connect(fMenuItemState->action.get(), &QAction::triggered,
+                     fMenuItemState->action.get(), [this] { Choose(); });
 }
 
 BMenuItem::~BMenuItem() = default;
@@ -46,11 +47,15 @@ bool BMenuItem::IsMarked() const { return fMenuItemState->marked; }
 
 BLooper* BMenuItem::Target() const
 {
-    BView* owner = fMenuItemState->menu != nullptr ? kit::MenuState::Of(fMenuItemState->menu).owner : nullptr;
+    BView* owner =
+        fMenuItemState->menu != nullptr ? kit::MenuState::Of(fMenuItemState->menu).owner : nullptr;
     return owner != nullptr ? owner->Window() : nullptr;
 }
 
-void BMenuItem::Stamp(BMessage* posted) const { posted->AddInt32("index", fMenuItemState->menu->IndexOf(this)); }
+void BMenuItem::Stamp(BMessage* posted) const
+{
+    posted->AddInt32("index", fMenuItemState->menu->IndexOf(this));
+}
 
 void BMenuItem::Choose()
 {

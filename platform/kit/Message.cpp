@@ -124,8 +124,14 @@ status_t BMessage::AddString(const char* name, const char* value)
     return fFields->Add(name, std::string(value));
 }
 
-status_t BMessage::FindInt8(const char* name, int8* value) const { return FindInt8(name, 0, value); }
-status_t BMessage::FindInt32(const char* name, int32* value) const { return FindInt32(name, 0, value); }
+status_t BMessage::FindInt8(const char* name, int8* value) const
+{
+    return FindInt8(name, 0, value);
+}
+status_t BMessage::FindInt32(const char* name, int32* value) const
+{
+    return FindInt32(name, 0, value);
+}
 
 status_t BMessage::FindInt8(const char* name, int32 index, int8* value) const
 {

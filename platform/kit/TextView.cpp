@@ -63,17 +63,17 @@ int TextWidth(const QFont& font, const QString& text)
 
 } // namespace
 
-
-BTextView::BTextView(BRect frame, const char* name, BRect, uint32 resizingMode,
-                     uint32 flags)
-    : BView(frame, name, resizingMode, flags), fTextViewState(std::make_unique<kit::TextViewState>())
+BTextView::BTextView(BRect frame, const char* name, BRect, uint32 resizingMode, uint32 flags)
+    : BView(frame, name, resizingMode, flags),
+      fTextViewState(std::make_unique<kit::TextViewState>())
 {
     Construct(nullptr);
 }
 
 BTextView::BTextView(BRect frame, const char* name, BRect, const BFont* font,
                      const rgb_color* color, uint32 resizingMode, uint32 flags)
-    : BView(frame, name, resizingMode, flags), fTextViewState(std::make_unique<kit::TextViewState>())
+    : BView(frame, name, resizingMode, flags),
+      fTextViewState(std::make_unique<kit::TextViewState>())
 {
     Construct(color);
     SetFont(font);
@@ -129,7 +129,8 @@ void BTextView::MakeEditable(bool editable)
     line->setReadOnly(!editable);
     // A field that takes no typing sits on the window's colour, so a person sees the lock.
     QPalette palette = line->palette();
-    palette.setColor(QPalette::Base, QApplication::palette().color(editable ? QPalette::Base : QPalette::Window));
+    palette.setColor(QPalette::Base,
+                     QApplication::palette().color(editable ? QPalette::Base : QPalette::Window));
     line->setPalette(palette);
 }
 
@@ -235,6 +236,7 @@ void BTextView::FitToText()
     kit::TextLine* line = LineOf(this);
     const QFont& font = line->font();
     // An empty field keeps room for one character, so it can still be clicked.
-    int textWidth = std::max(TextWidth(font, line->text()), QFontMetrics(font).horizontalAdvance('0'));
+    int textWidth =
+        std::max(TextWidth(font, line->text()), QFontMetrics(font).horizontalAdvance('0'));
     ResizeTo(kit::KitLength(textWidth + kTextPadding), Bounds().Height());
 }

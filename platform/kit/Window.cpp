@@ -129,10 +129,7 @@ void BWindow::ResizeBy(float dx, float dy)
         fWindowState->widget->resize(size);
 }
 
-BRect BWindow::Frame() const
-{
-    return kit::ToBRect(fWindowState->widget->geometry());
-}
+BRect BWindow::Frame() const { return kit::ToBRect(fWindowState->widget->geometry()); }
 
 BRect BWindow::Bounds() const { return Frame().OffsetToCopy(0, 0); }
 

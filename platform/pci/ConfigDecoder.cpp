@@ -4,17 +4,14 @@ using namespace config;
 
 namespace {
 
-uint32 FlagBits(uint32 bar)
-{
-    return (bar & kBarIoSpace) != 0 ? kBarIoFlags : kBarMemoryFlags;
-}
+uint32 FlagBits(uint32 bar) { return (bar & kBarIoSpace) != 0 ? kBarIoFlags : kBarMemoryFlags; }
 
 bool IsMemory64(uint32 bar)
 {
     return (bar & kBarIoSpace) == 0 && (bar & kBarMemoryTypeMask) == kBarMemory64;
 }
 
-}  // namespace
+} // namespace
 
 ConfigDecoder::ConfigDecoder(PciAddress address, Header header, PlatformFacts facts)
     : fAddress(address), fHeader(header), fFacts(facts)
@@ -26,16 +23,16 @@ pci_info ConfigDecoder::Decode() const
     pci_info info{};
     DecodeCommon(info);
     switch (info.header_type & kLayoutMask) {
-        case kGeneralLayout:
-            DecodeGeneral(info);
-            break;
-        case kBridgeLayout:
-            DecodeBridge(info);
-            break;
-        default:
-            // A CardBus bridge or an unknown layout: its registers fit neither part of the
-            // union, so the union stays zero rather than showing misread fields.
-            break;
+    case kGeneralLayout:
+        DecodeGeneral(info);
+        break;
+    case kBridgeLayout:
+        DecodeBridge(info);
+        break;
+    default:
+        // A CardBus bridge or an unknown layout: its registers fit neither part of the
+        // union, so the union stays zero rather than showing misread fields.
+        break;
     }
     return info;
 }
@@ -108,8 +105,8 @@ void ConfigDecoder::DecodeBaseRegisters(Part& part) const
         const uint32 flagBits = upperHalf ? 0 : FlagBits(bar);
         part.base_register_flags[i] = uint8(bar & flagBits);
         part.base_registers_pci[i] = bar & ~flagBits;
-        part.base_registers[i]
-            = fFacts.hostAddresses ? (*fFacts.hostAddresses)[i] : part.base_registers_pci[i];
+        part.base_registers[i] =
+            fFacts.hostAddresses ? (*fFacts.hostAddresses)[i] : part.base_registers_pci[i];
         part.base_register_sizes[i] = fFacts.sizes[i];
         upperHalf = !upperHalf && IsMemory64(bar);
     }
@@ -127,10 +124,7 @@ uint8 ConfigDecoder::InterruptLine() const
     return fFacts.interruptLine.value_or(Byte(kInterruptLine));
 }
 
-uint8 ConfigDecoder::Byte(int32 offset) const
-{
-    return fHeader[offset];
-}
+uint8 ConfigDecoder::Byte(int32 offset) const { return fHeader[offset]; }
 
 uint16 ConfigDecoder::Word(int32 offset) const
 {

@@ -22,8 +22,10 @@ private:
     void DecodeCommon(pci_info& info) const;
     void DecodeGeneral(pci_info& info) const;
     void DecodeBridge(pci_info& info) const;
-    template <typename Part> void DecodeBaseRegisters(Part& part) const;
-    template <typename Part> void DecodeRom(Part& part, int32 offset) const;
+    template <typename Part>
+    void DecodeBaseRegisters(Part& part) const;
+    template <typename Part>
+    void DecodeRom(Part& part, int32 offset) const;
     uint8 InterruptLine() const;
 
     uint8 Byte(int32 offset) const;

@@ -80,9 +80,9 @@ constexpr uint32 kRomEnable = PCI_ROM_ADDRESS_ENABLE;
 
 // Status bits that hardware sets on errors and software clears by writing 1.
 constexpr uint16 kStatusErrorBits = PCI_STATUS_PARITY | PCI_STATUS_SIG_TARGET_ABORT
-    | PCI_STATUS_REC_TARGET_ABORT | PCI_STATUS_REC_MASTER_ABORT | PCI_STATUS_SIG_SYSTEM_ERROR
-    | PCI_STATUS_DETECTED_PARITY;
+                                    | PCI_STATUS_REC_TARGET_ABORT | PCI_STATUS_REC_MASTER_ABORT
+                                    | PCI_STATUS_SIG_SYSTEM_ERROR | PCI_STATUS_DETECTED_PARITY;
 
-}  // namespace config
+} // namespace config
 
 #endif

@@ -108,6 +108,6 @@ uint32 read_pci_config(uchar bus, uchar device, uchar function, int32 offset, in
 
 // Writes nothing for a bad size, a misaligned access or one outside the 256-byte space.
 void write_pci_config(uchar bus, uchar device, uchar function, int32 offset, int32 size,
-    uint32 value);
+                      uint32 value);
 
 #endif

@@ -18,7 +18,7 @@ public:
     virtual status_t GetNthInfo(int32 index, pci_info* info) = 0;
     virtual uint32 Read(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size) = 0;
     virtual void Write(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size,
-        uint32 value) = 0;
+                       uint32 value) = 0;
 
     virtual pci_config_reach Reach() { return PCI_REACH_ALL; }
     virtual const char* MachineName() const { return ""; }

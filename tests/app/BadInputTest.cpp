@@ -22,7 +22,10 @@ namespace {
 // instead would be stopped by the timeout.
 std::string RunSimulatedProgram(const std::string& arguments)
 {
-    FILE* program = popen(("timeout 20 " PCIZ_SIM_PROGRAM " " + arguments + " 2>&1 >/dev/null; echo status $?").c_str(), "r");
+    FILE* program =
+        popen(("timeout 20 " PCIZ_SIM_PROGRAM " " + arguments + " 2>&1 >/dev/null; echo status $?")
+                  .c_str(),
+              "r");
     std::string output(256, '\0');
     output.resize(std::fread(output.data(), 1, output.size(), program));
     pclose(program);
@@ -42,7 +45,8 @@ TEST(BadInput, ABadDumpFileOrASecondArgumentEndsTheSimulatedProgramWithOneLine)
         {"garbled.dump", folder + "garbled.dump holds no PCI function in the format of lspci -x"},
         {"empty.dump two", "two is one argument too many: give one dump file"}};
     for (const auto& [arguments, reason] : reasons)
-        EXPECT_EQ(RunSimulatedProgram(folder + arguments), "pcizorvane-sim: " + reason + "\nstatus 2\n");
+        EXPECT_EQ(RunSimulatedProgram(folder + arguments),
+                  "pcizorvane-sim: " + reason + "\nstatus 2\n");
     EXPECT_EQ(RunSimulatedProgram("--help"), "status 0\n");
 }
 

@@ -31,7 +31,7 @@ TEST_F(PersonFlowTest, TheEditorBesideTheDeviceWindowWritesWhatIsConfirmedUnlock
     EXPECT_EQ(CellText(Editor(), 0x3C), "0");
     ToggleReadOnly();
     TypeIntoCell(0x00, "12");
-    EXPECT_EQ(CellText(Editor(), 0x00), "86");  // read-only: the device keeps its byte
+    EXPECT_EQ(CellText(Editor(), 0x00), "86"); // read-only: the device keeps its byte
     PickDevice(kUsbIndex);
     ScreenshotIfAsked({DeviceWindow(), Editor()}, "program-both-windows");
     PickDevice(kIdeIndex);
@@ -39,7 +39,8 @@ TEST_F(PersonFlowTest, TheEditorBesideTheDeviceWindowWritesWhatIsConfirmedUnlock
     EXPECT_TRUE(GridShowsBus(Editor(), machine.bus, kIde));
     TypeIntoCell(0x3C, "3c");
     EXPECT_EQ(CellText(Editor(), 0x3C), "3C");
-    EXPECT_EQ(machine.bus.WriteLog(), (std::vector<ConfigWrite>{{kHostBridge, 0, 1, 0x12}, {kIde, 0x3C, 1, 0x3C}}));
+    EXPECT_EQ(machine.bus.WriteLog(),
+              (std::vector<ConfigWrite>{{kHostBridge, 0, 1, 0x12}, {kIde, 0x3C, 1, 0x3C}}));
 }
 
 TEST_F(PersonFlowTest, TypingLeftWithoutEnterNeverStaysOnScreenNorReachesADevice)
@@ -50,7 +51,10 @@ TEST_F(PersonFlowTest, TypingLeftWithoutEnterNeverStaysOnScreenNorReachesADevice
     std::vector<DataTextView*> cells = CellsOf(editor);
     // Left by a click on another cell, by Tab, by Escape and by "Read Only" set again.
     const auto typeThenLeave = [&](int offset, auto leave) {
-        Step([&] { kittest::Click(cells[offset]); kittest::Type(editor, "77"); });
+        Step([&] {
+            kittest::Click(cells[offset]);
+            kittest::Type(editor, "77");
+        });
         Step(leave);
         EXPECT_EQ(CellText(editor, offset), DeviceByte(kHostBridge, offset)) << offset;
     };
@@ -60,7 +64,10 @@ TEST_F(PersonFlowTest, TypingLeftWithoutEnterNeverStaysOnScreenNorReachesADevice
     typeThenLeave(0x3F, [&] { editor->PostMessage(kReadOnlyToggle); });
     ToggleReadOnly();
     // Another device picked while typing: the grid is the new device's, unfocused.
-    typeThenLeave(0x3C, [&] { PickDevice(kIdeIndex); PickDevice(0); });
+    typeThenLeave(0x3C, [&] {
+        PickDevice(kIdeIndex);
+        PickDevice(0);
+    });
     EXPECT_EQ(editor->CurrentFocus(), nullptr);
 
     // Enter handled after the editor was told to show another function: the byte typed for

@@ -1,7 +1,7 @@
 // What a person must know about the bus before trusting what the windows show.
 
-#include "Step.h"
 #include "RecordBus.h"
+#include "Step.h"
 
 #include <EditWindow.h>
 #include <PciWindow.h>
@@ -16,7 +16,10 @@ std::string Titles()
     auto* device = new PciWindow(BRect(100, 80, 400, 360));
     auto* editor = new EditWindow(BRect(280, 150, 610, 380), 0, 0, 0);
     const std::string titles = device->Title() + std::string(" | ") + editor->Title();
-    Step([&] { device->Quit(); editor->Quit(); });
+    Step([&] {
+        device->Quit();
+        editor->Quit();
+    });
     return titles;
 }
 

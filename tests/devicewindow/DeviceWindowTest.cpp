@@ -3,8 +3,8 @@
 
 #include "DeviceLines.h"
 #include "RecordBus.h"
-#include "Step.h"
 #include "Screenshots.h"
+#include "Step.h"
 
 #include <Menu.h>
 #include <MenuField.h>
@@ -18,7 +18,8 @@ namespace {
 pci_info Record(uint16 vendor, uint8 classBase, uint8 classSub, uint8 headerType)
 {
     pci_info r{};
-    std::tie(r.vendor_id, r.class_base, r.class_sub, r.header_type) = std::tuple(vendor, classBase, classSub, headerType);
+    std::tie(r.vendor_id, r.class_base, r.class_sub, r.header_type) =
+        std::tuple(vendor, classBase, classSub, headerType);
     return r;
 }
 
@@ -27,7 +28,8 @@ pci_info NetworkCard(uint8 headerType = 0)
     pci_info r = Record(0x8086, 2, 0, headerType);
     std::tie(r.device_id, r.device, r.function) = std::tuple(0x100E, 0x1F, 3);
     auto& h0 = r.u.h0;
-    std::tie(h0.cardbus_cis, h0.subsystem_vendor_id, h0.interrupt_line) = std::tuple(0xDEADBEEF, 0x1043, 11);
+    std::tie(h0.cardbus_cis, h0.subsystem_vendor_id, h0.interrupt_line) =
+        std::tuple(0xDEADBEEF, 0x1043, 11);
     h0.base_registers[0] = 0xFEBC0000;
     return r;
 }
@@ -35,7 +37,8 @@ pci_info NetworkCard(uint8 headerType = 0)
 pci_info Bridge(uint8 headerType)
 {
     pci_info r = Record(0x104C, 6, 4, headerType);
-    std::tie(r.u.h1.base_registers[0], r.u.h1.secondary_bus, r.u.h1.subordinate_bus) = std::tuple(0xF0000000, 2, 5);
+    std::tie(r.u.h1.base_registers[0], r.u.h1.secondary_bus, r.u.h1.subordinate_bus) =
+        std::tuple(0xF0000000, 2, 5);
     return r;
 }
 
@@ -46,9 +49,15 @@ protected:
         bus = std::make_unique<RecordBus>(std::move(records));
         (window = new PciWindow(BRect(100, 80, 400, 360)))->Show();
     }
-    void TearDown() override { Step([&] { window->Quit(); }); }
+    void TearDown() override
+    {
+        Step([&] { window->Quit(); });
+    }
     // Picks a device in the menu as a person does.
-    void Choose(int32 index) { Step([&] { kittest::ChooseMenuItem(Menu(), index); }); }
+    void Choose(int32 index)
+    {
+        Step([&] { kittest::ChooseMenuItem(Menu(), index); });
+    }
     BMenuField* Menu() const { return kittest::FindView<BMenuField>(window, "devicemenu"); }
     std::string Line(const char* label) const { return LineOf(window, label); }
     float Height() const { return window->Bounds().Height(); }

@@ -11,7 +11,10 @@ namespace {
 class DataTextViewTest : public testing::Test {
 protected:
     DataTextViewTest() { window->Show(); }
-    ~DataTextViewTest() override { Step([&] { window->Quit(); }); }
+    ~DataTextViewTest() override
+    {
+        Step([&] { window->Quit(); });
+    }
     // Each string one key, as the kit hands keys to the view: several bytes are one character.
     void Press(std::initializer_list<std::string_view> keys)
     {

@@ -31,7 +31,8 @@ protected:
     std::vector<ConfigWrite> Writes() const { return machine.bus.WriteLog(); }
 
     InstalledMachine machine{StandardMachine()};
-    EditWindow* editor = new EditWindow(BRect(280, 150, 610, 380), kNic.bus, kNic.device, kNic.function);
+    EditWindow* editor =
+        new EditWindow(BRect(280, 150, 610, 380), kNic.bus, kNic.device, kNic.function);
     const BMessage kToggle{kReadOnlyToggle};
 };
 
@@ -53,10 +54,13 @@ TEST_F(EditWindowTest, ANewEditorShowsTheFunctionLockedUntilTheToggle)
 // goes to no function.
 TEST_F(EditWindowTest, MalformedMessagesAndRequestsForAnotherFunctionWriteNothing)
 {
-    std::vector<BMessage> malformed = {WriteRequest(kNic, 0x3C, 1), WriteRequest(kNic, 0x3C, 1),
-        WriteRequest(kNic, 0x3C, 1), AddressMessage(kIde), WriteRequest(kNic, 256, 1),
-        WriteRequest(kNic, INT32_MIN, 1), WriteRequest(kIde, 0x3C, 0x0D)};
-    const std::pair<int, const char*> removed[] = {{0, kDataField}, {1, kOffsetField}, {2, kFunctionField}, {3, kFunctionField}};
+    std::vector<BMessage> malformed = {
+        WriteRequest(kNic, 0x3C, 1),   WriteRequest(kNic, 0x3C, 1),
+        WriteRequest(kNic, 0x3C, 1),   AddressMessage(kIde),
+        WriteRequest(kNic, 256, 1),    WriteRequest(kNic, INT32_MIN, 1),
+        WriteRequest(kIde, 0x3C, 0x0D)};
+    const std::pair<int, const char*> removed[] = {
+        {0, kDataField}, {1, kOffsetField}, {2, kFunctionField}, {3, kFunctionField}};
     for (auto [n, field] : removed)
         malformed[n].RemoveName(field);
     malformed[1].AddInt8(kOffsetField, 0x3C);
@@ -67,4 +71,3 @@ TEST_F(EditWindowTest, MalformedMessagesAndRequestsForAnotherFunctionWriteNothin
     EXPECT_EQ(Writes(), (std::vector<ConfigWrite>{{kNic, 0x3C, 1, 0x0B}}));
     EXPECT_EQ(CellText(editor, 0x3C), "B");
 }
-

@@ -14,7 +14,8 @@ TEST(ParseHexByte, ReadsTheLastTwoCharactersAsHexDigits)
         std::snprintf(lower, sizeof lower, "%02x", byte);
         EXPECT_EQ(ParseHexByte(upper) | ParseHexByte(lower) << 8, byte | byte << 8) << upper;
     }
-    const std::pair<const char*, int> cases[] = {{"", 0x00}, {"123", 0x23}, {"G1", 0x01}, {"1G", 0x10}, {"1\xFF", 0x10}};
+    const std::pair<const char*, int> cases[] = {
+        {"", 0x00}, {"123", 0x23}, {"G1", 0x01}, {"1G", 0x10}, {"1\xFF", 0x10}};
     for (auto [text, value] : cases)
         EXPECT_EQ(ParseHexByte(text), value) << text;
 }

@@ -17,7 +17,7 @@ using namespace config;
 // low half first. Sizes and addresses keep their low 32 bits, as the record's fields do.
 template <size_t N>
 void ExpectRegisters(const uint32 (&addresses)[N], const uint32 (&sizes)[N],
-    const std::vector<SysfsResource>& resources)
+                     const std::vector<SysfsResource>& resources)
 {
     for (size_t i = 0; i < N; ++i) {
         EXPECT_EQ(addresses[i], uint32(resources[i].start)) << "register " << i;
@@ -46,7 +46,8 @@ TEST(HostFidelity, RecordsHoldTheKernelsAddressesSizesAndRom)
         const uint32 romBase = uint32(resources[6].start) & kRomAddressMask;
         if ((info.header_type & kLayoutMask) == kGeneralLayout) {
             ExpectRegisters(info.u.h0.base_registers, info.u.h0.base_register_sizes, resources);
-            EXPECT_EQ(std::pair(info.u.h0.rom_base, info.u.h0.rom_size), std::pair(romBase, uint32(resources[6].Size())));
+            EXPECT_EQ(std::pair(info.u.h0.rom_base, info.u.h0.rom_size),
+                      std::pair(romBase, uint32(resources[6].Size())));
         } else if ((info.header_type & kLayoutMask) == kBridgeLayout) {
             ExpectRegisters(info.u.h1.base_registers, info.u.h1.base_register_sizes, resources);
             EXPECT_EQ(info.u.h1.rom_base, romBase);

@@ -15,10 +15,22 @@ namespace {
 // Each register once, read as an ordinary function's and as a bridge's.
 std::array<uint8, config::kHeaderSize> HeaderOfType(uint8 headerType)
 {
-    const uint32 registers[] = {0x10028086, 0, 0x0C0310A5, 0xC0004010 | uint32(headerType) << 16,
-        0xFEB00008 /* prefetchable memory */, 0x0000C001 /* I/O */,
-        0x4005020C /* 64-bit memory, low half; a bridge's buses */, 0x2280F1E1 /* its high half */,
-        0, 0, 0, 0, 0xFFFE0001, 0, 0, 0x3808020A};
+    const uint32 registers[] = {0x10028086,
+                                0,
+                                0x0C0310A5,
+                                0xC0004010 | uint32(headerType) << 16,
+                                0xFEB00008 /* prefetchable memory */,
+                                0x0000C001 /* I/O */,
+                                0x4005020C /* 64-bit memory, low half; a bridge's buses */,
+                                0x2280F1E1 /* its high half */,
+                                0,
+                                0,
+                                0,
+                                0,
+                                0xFFFE0001,
+                                0,
+                                0,
+                                0x3808020A};
     std::array<uint8, config::kHeaderSize> header{};
     for (size_t i = 0; i < header.size(); ++i)
         header[i] = uint8(registers[i / 4] >> (8 * (i % 4)));
@@ -30,14 +42,17 @@ std::array<uint8, config::kHeaderSize> HeaderOfType(uint8 headerType)
 TEST(ConfigDecoder, DecodesEachLayoutsRegistersAndTheHostsFacts)
 {
     const pci_info info = ConfigDecoder({3, 0x1F, 7}, HeaderOfType(0x80)).Decode();
-    EXPECT_EQ(std::tie(info.bus, info.device, info.function, info.revision, info.class_api, info.bist),
+    EXPECT_EQ(
+        std::tie(info.bus, info.device, info.function, info.revision, info.class_api, info.bist),
         std::tuple(3, 0x1F, 7, 0xA5, 0x10, 0xC0));
     const auto& h0 = info.u.h0;
     EXPECT_EQ(h0.rom_base_pci, 0xFFFE0000u);
     // The high half of a 64-bit register pair is all address: its low bits are no I/O flag.
-    EXPECT_THAT(std::to_array(h0.base_registers), ElementsAre(0xFEB00000, 0xC000, 0x40050200, 0x2280F1E1, 0, 0));
+    EXPECT_THAT(std::to_array(h0.base_registers),
+                ElementsAre(0xFEB00000, 0xC000, 0x40050200, 0x2280F1E1, 0, 0));
     EXPECT_THAT(std::to_array(h0.base_register_flags), ElementsAre(0x8, 0x1, 0xC, 0, 0, 0));
-    EXPECT_EQ(std::tie(h0.interrupt_line, h0.interrupt_pin, h0.min_grant, h0.max_latency), std::tuple(0x0A, 2, 8, 0x38));
+    EXPECT_EQ(std::tie(h0.interrupt_line, h0.interrupt_pin, h0.min_grant, h0.max_latency),
+              std::tuple(0x0A, 2, 8, 0x38));
 
     PlatformFacts facts;
     facts.hostAddresses = std::array<uint32, 6>{0x1000, 0x2000};
@@ -46,10 +61,12 @@ TEST(ConfigDecoder, DecodesEachLayoutsRegistersAndTheHostsFacts)
     const auto h1 = ConfigDecoder({}, HeaderOfType(0x81), facts).Decode().u.h1;
     EXPECT_THAT(std::to_array(h1.base_registers), ElementsAre(0x1000, 0x2000));
     EXPECT_THAT(std::to_array(h1.base_register_sizes), ElementsAre(0x100000, 0x100));
-    EXPECT_EQ(std::tie(h1.primary_bus, h1.secondary_bus, h1.subordinate_bus, h1.secondary_latency, h1.io_base,
-                  h1.io_limit, h1.secondary_status, h1.interrupt_line, h1.bridge_control),
-        std::tuple(0x0C, 2, 5, 0x40, 0xE1, 0xF1, 0x2280, 17, 0x3808));
+    EXPECT_EQ(std::tie(h1.primary_bus, h1.secondary_bus, h1.subordinate_bus, h1.secondary_latency,
+                       h1.io_base, h1.io_limit, h1.secondary_status, h1.interrupt_line,
+                       h1.bridge_control),
+              std::tuple(0x0C, 2, 5, 0x40, 0xE1, 0xF1, 0x2280, 17, 0x3808));
 
     const pci_info other = ConfigDecoder({}, HeaderOfType(0x02)).Decode();
-    EXPECT_TRUE(std::ranges::all_of(std::as_bytes(std::span(&other.u, 1)), [](std::byte b) { return b == std::byte{0}; }));
+    EXPECT_TRUE(std::ranges::all_of(std::as_bytes(std::span(&other.u, 1)),
+                                    [](std::byte b) { return b == std::byte{0}; }));
 }

@@ -19,14 +19,17 @@ namespace {
 
 struct BusUnderTest {
     std::unique_ptr<PciBus> bus;
-    std::vector<DumpedFunction> listed;  // in order; bytes where the test knows them
+    std::vector<DumpedFunction> listed; // in order; bytes where the test knows them
 };
 
 // Out of order; 0001:00:00.0 repeats 00:00.0 of domain 0; the last is shorter than a header.
-const std::vector<DumpedFunction> kDumped = {{"0000:02:00.0", {2, 0, 0}, Image(0x10EC, 0x8168, 0, 64)},
+const std::vector<DumpedFunction> kDumped = {
+    {"0000:02:00.0", {2, 0, 0}, Image(0x10EC, 0x8168, 0, 64)},
     {"0000:00:1f.3", {0, 0x1F, 3}, Image(0x8086, 0xA348, 0, 256)},
-    {"0001:00:00.0", {0, 0, 0}, Image(0x1022, 0x1480, 0, 256)}, {"00:00.0", {0, 0, 0}, Image(0x8086, 0x3E30, 0x80, 256)},
-    {"0001:05:00.0", {5, 0, 0}, Image(0x1AF4, 0x1041, 1, 256)}, {"0000:03:00.0", {3, 0, 0}, Image(0x8086, 0x10D3, 0, 48)}};
+    {"0001:00:00.0", {0, 0, 0}, Image(0x1022, 0x1480, 0, 256)},
+    {"00:00.0", {0, 0, 0}, Image(0x8086, 0x3E30, 0x80, 256)},
+    {"0001:05:00.0", {5, 0, 0}, Image(0x1AF4, 0x1041, 1, 256)},
+    {"0000:03:00.0", {3, 0, 0}, Image(0x8086, 0x10D3, 0, 48)}};
 
 std::string DumpPath() { return WriteDump("bus.dump", kDumped); }
 
@@ -37,20 +40,24 @@ BusUnderTest OfTheDump(std::unique_ptr<PciBus> bus)
 
 using Factory = BusUnderTest (*)();
 const std::pair<const char*, Factory> kBuses[] = {
-    {"LibpciDump", [] { return OfTheDump(std::make_unique<HostBus>("dump", HostBus::Parameters{{"dump.name", DumpPath()}})); }},
+    {"LibpciDump",
+     [] {
+         return OfTheDump(
+             std::make_unique<HostBus>("dump", HostBus::Parameters{{"dump.name", DumpPath()}}));
+     }},
     {"SimulatedCopyOfADump",
-        [] {
-            std::vector<SimulatedFunction> functions = DumpFile(DumpPath()).Functions();
-            std::ranges::reverse(functions);
-            return OfTheDump(std::make_unique<SimulatedBus>(functions));
-        }},
+     [] {
+         std::vector<SimulatedFunction> functions = DumpFile(DumpPath()).Functions();
+         std::ranges::reverse(functions);
+         return OfTheDump(std::make_unique<SimulatedBus>(functions));
+     }},
     {"ThisMachineReadOnly",
-        [] {
-            BusUnderTest test{std::make_unique<HostBus>(), {}};
-            for (const SysfsFunction& function : ListSysfsFunctions())
-                test.listed.push_back({"", function.address, {}});
-            return test;
-        }},
+     [] {
+         BusUnderTest test{std::make_unique<HostBus>(), {}};
+         for (const SysfsFunction& function : ListSysfsFunctions())
+             test.listed.push_back({"", function.address, {}});
+         return test;
+     }},
 };
 
 class PciBusInterface : public testing::TestWithParam<std::pair<const char*, Factory>> {};
@@ -65,31 +72,38 @@ TEST_P(PciBusInterface, ListsEachFunctionOnceInOrderWithRecordsThatAgreeWithItsB
         ASSERT_EQ(test.bus->GetNthInfo(int32(n), &info), B_OK);
         const PciAddress at{info.bus, info.device, info.function};
         ASSERT_EQ(at, test.listed[n].address) << "function " << n;
-        const auto read = [&](int32 offset, int32 size) { return test.bus->Read(at.bus, at.device, at.function, offset, size); };
+        const auto read = [&](int32 offset, int32 size) {
+            return test.bus->Read(at.bus, at.device, at.function, offset, size);
+        };
         EXPECT_EQ(read(kVendorId, 4), uint32(info.device_id) << 16 | info.vendor_id);
-        EXPECT_EQ(read(kClassBase, 1) << 8 | read(kHeaderType, 1), uint32(info.class_base << 8 | info.header_type));
+        EXPECT_EQ(read(kClassBase, 1) << 8 | read(kHeaderType, 1),
+                  uint32(info.class_base << 8 | info.header_type));
         if ((info.header_type & kLayoutMask) == kGeneralLayout) {
-            EXPECT_EQ(read(kSubsystemVendorId, 4), uint32(info.u.h0.subsystem_id) << 16 | info.u.h0.subsystem_vendor_id);
+            EXPECT_EQ(read(kSubsystemVendorId, 4),
+                      uint32(info.u.h0.subsystem_id) << 16 | info.u.h0.subsystem_vendor_id);
         }
         const std::vector<uint8>& held = test.listed[n].bytes;
         for (int32 offset = 0; !held.empty() && offset < kSpaceSize; ++offset)
-            ASSERT_EQ(read(offset, 1), size_t(offset) < held.size() ? held[offset] : 0xFFu) << n << " at " << offset;
+            ASSERT_EQ(read(offset, 1), size_t(offset) < held.size() ? held[offset] : 0xFFu)
+                << n << " at " << offset;
     }
     EXPECT_NE(test.bus->GetNthInfo(int32(test.listed.size()), &info), B_OK);
     const PciAddress absent{0xFE, 0x1F, 7};
-    EXPECT_TRUE(std::ranges::find(test.listed, absent, &DumpedFunction::address) != test.listed.end()
-        || test.bus->Read(absent.bus, absent.device, absent.function, 0, 4) == 0xFFFFFFFFu);
+    EXPECT_TRUE(std::ranges::find(test.listed, absent, &DumpedFunction::address)
+                    != test.listed.end()
+                || test.bus->Read(absent.bus, absent.device, absent.function, 0, 4) == 0xFFFFFFFFu);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryBus, PciBusInterface, testing::ValuesIn(kBuses),
-    [](const auto& param) { return std::string(param.param.first); });
+                         [](const auto& param) { return std::string(param.param.first); });
 
 // A dump is never written; one whose first function holds only 64 bytes was taken without root.
 TEST(HostBusOnADump, ReachIsReadOnlyOrTheFirst64BytesAndAnUnknownMethodListsNothing)
 {
     EXPECT_EQ(DumpFile(DumpPath()).MachineName(), "bus.dump, simulated");
     EXPECT_EQ(HostBus("dump", {{"dump.name", DumpPath()}}).Reach(), PCI_REACH_READ_ONLY);
-    EXPECT_EQ(HostBus("dump", {{"dump.name", WriteDump("first-64.dump", {kDumped[0]})}}).Reach(), PCI_REACH_FIRST_64_BYTES);
+    EXPECT_EQ(HostBus("dump", {{"dump.name", WriteDump("first-64.dump", {kDumped[0]})}}).Reach(),
+              PCI_REACH_FIRST_64_BYTES);
     pci_info info;
     EXPECT_NE(HostBus("no-such-method", {}).GetNthInfo(0, &info), B_OK);
 }

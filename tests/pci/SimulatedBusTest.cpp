@@ -12,7 +12,7 @@ namespace {
 
 constexpr PciAddress kNic{0, 2, 0};
 constexpr PciAddress kBridge{0, 3, 0};
-constexpr uint16 kStatusBits = 0x6290;  // system error and master abort flagged, plus RO bits
+constexpr uint16 kStatusBits = 0x6290; // system error and master abort flagged, plus RO bits
 
 // Copies of images, as of a dump: the registers keep their own rules.
 std::vector<SimulatedFunction> TestMachine()
@@ -27,8 +27,14 @@ std::vector<SimulatedFunction> TestMachine()
 // The calls the windows make, on the installed machine.
 class SimulatedBusTest : public testing::Test {
 protected:
-    static uint32 Read(PciAddress at, int32 offset, int32 size) { return read_pci_config(at.bus, at.device, at.function, offset, size); }
-    static void Write(PciAddress at, int32 offset, int32 size, uint32 value) { write_pci_config(at.bus, at.device, at.function, offset, size, value); }
+    static uint32 Read(PciAddress at, int32 offset, int32 size)
+    {
+        return read_pci_config(at.bus, at.device, at.function, offset, size);
+    }
+    static void Write(PciAddress at, int32 offset, int32 size, uint32 value)
+    {
+        write_pci_config(at.bus, at.device, at.function, offset, size, value);
+    }
 
     InstalledMachine machine{TestMachine()};
 };
@@ -37,10 +43,14 @@ protected:
 
 TEST_F(SimulatedBusTest, AccessesThatLeaveTheSpaceOrHaveNoSizeNeverReachTheBus)
 {
-    const std::pair<int32, int32> refused[] = {{-1, 1}, {256, 1}, {255, 4}, {255, 2}, {1, 2},
-        {2, 4}, {0, 0}, {0, 3}, {0, 8}, {INT32_MIN, 1}};
+    const std::pair<int32, int32> refused[] = {{-1, 1}, {256, 1},      {255, 4}, {255, 2},
+                                               {1, 2},  {2, 4},        {0, 0},   {0, 3},
+                                               {0, 8},  {INT32_MIN, 1}};
     for (auto [offset, size] : refused) {
-        EXPECT_EQ(Read(kNic, offset, size), size == 1 ? 0xFF : size == 2 ? 0xFFFF : 0xFFFFFFFF) << offset;
+        EXPECT_EQ(Read(kNic, offset, size), size == 1   ? 0xFF
+                                            : size == 2 ? 0xFFFF
+                                                        : 0xFFFFFFFF)
+            << offset;
         Write(kNic, offset, size, 0);
     }
     EXPECT_TRUE(machine.bus.WriteLog().empty());

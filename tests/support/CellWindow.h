@@ -6,8 +6,8 @@
 
 #include <DataTextView.h>
 #include <Message.h>
-#include <WindowMessages.h>
 #include <Window.h>
+#include <WindowMessages.h>
 
 #include <vector>
 
@@ -19,7 +19,8 @@ public:
     {
         BFont font(be_fixed_font);
         font.SetSize(10);
-        AddChild(cell = new DataTextView(BRect(35, 30, 53, 42), "data", BRect(0, 0, 100, 50), &font, kOffset, this));
+        AddChild(cell = new DataTextView(BRect(35, 30, 53, 42), "data", BRect(0, 0, 100, 50), &font,
+                                         kOffset, this));
         cell->MakeResizable(true);
     }
     void MessageReceived(BMessage* message) override { requests.push_back(*message); }
@@ -31,9 +32,13 @@ public:
         for (const BMessage& request : requests) {
             int32 offset = -1, count = 0;
             int8 data = 0;
-            const bool whole = request.what == kWriteRequest && request.FindInt32(kOffsetField, &offset) == B_OK
+            const bool whole =
+                request.what == kWriteRequest && request.FindInt32(kOffsetField, &offset) == B_OK
                 && request.GetInfo(kDataField, nullptr, &count) == B_OK && count == 1;
-            bytes.push_back(whole && offset == kOffset && request.FindInt8(kDataField, &data) == B_OK ? uint8(data) : -1);
+            bytes.push_back(whole && offset == kOffset
+                                    && request.FindInt8(kDataField, &data) == B_OK
+                                ? uint8(data)
+                                : -1);
         }
         return bytes;
     }

@@ -12,7 +12,7 @@
 // the label.
 inline std::string LineOf(const BWindow* window, const std::string& label)
 {
-    std::multimap<std::pair<float, float>, std::string> views;  // by top, then left
+    std::multimap<std::pair<float, float>, std::string> views; // by top, then left
     float top = -1;
     for (int32 i = 0; i < window->CountChildren(); ++i)
         if (auto* view = dynamic_cast<BStringView*>(window->ChildAt(i)); view && *view->Text()) {

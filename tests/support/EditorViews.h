@@ -29,21 +29,27 @@ inline std::vector<DataTextView*> CellsOf(const BWindow* editor)
     return cells;
 }
 
-inline std::string CellText(const BWindow* editor, int offset) { return CellsOf(editor).at(offset)->Text(); }
+inline std::string CellText(const BWindow* editor, int offset)
+{
+    return CellsOf(editor).at(offset)->Text();
+}
 
 inline testing::AssertionResult GridShowsBus(const BWindow* editor, PciBus& bus, PciAddress at)
 {
     for (int offset = 0; offset < 256; ++offset)
-        if (CellText(editor, offset) != HexText(bus.Read(at.bus, at.device, at.function, offset, 1) & 0xFF))
-            return testing::AssertionFailure() << "offset " << offset << " shows " << CellText(editor, offset);
+        if (CellText(editor, offset)
+            != HexText(bus.Read(at.bus, at.device, at.function, offset, 1) & 0xFF))
+            return testing::AssertionFailure()
+                   << "offset " << offset << " shows " << CellText(editor, offset);
     return testing::AssertionSuccess();
 }
 
 // Locked: a person can neither type into a cell nor select its text.
 inline bool AllCellsLocked(const BWindow* editor, bool locked = true)
 {
-    return std::ranges::none_of(CellsOf(editor),
-        [&](DataTextView* cell) { return cell->IsEditable() == locked || cell->IsSelectable() == locked; });
+    return std::ranges::none_of(CellsOf(editor), [&](DataTextView* cell) {
+        return cell->IsEditable() == locked || cell->IsSelectable() == locked;
+    });
 }
 
 #endif

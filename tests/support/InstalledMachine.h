@@ -8,7 +8,8 @@
 
 class InstalledMachine {
 public:
-    explicit InstalledMachine(const std::vector<SimulatedFunction>& functions, std::string name = {})
+    explicit InstalledMachine(const std::vector<SimulatedFunction>& functions,
+                              std::string name = {})
         : bus(functions, std::move(name))
     {
         InstallPciBus(&bus);

@@ -12,7 +12,7 @@
 #include <iomanip>
 
 struct DumpedFunction {
-    std::string location;  // [domain:]bus:device.function, as lspci prints it
+    std::string location; // [domain:]bus:device.function, as lspci prints it
     PciAddress address;
     std::vector<uint8> bytes;
 };

@@ -26,17 +26,35 @@ public:
     BWindow* DeviceWindow() const { return Window("Pci Zorvane"); }
     BWindow* Editor() const { return Window("Edit PCI Config"); }
     int EditorCount() const { return int(kittest::WindowsTitled("Edit PCI Config").size()); }
-    std::string EditorTitle() const { return kittest::FindView<BStringView>(Editor(), "title")->Text(); }
-    BMenuField* DeviceMenu() const { return kittest::FindView<BMenuField>(DeviceWindow(), "devicemenu"); }
+    std::string EditorTitle() const
+    {
+        return kittest::FindView<BStringView>(Editor(), "title")->Text();
+    }
+    BMenuField* DeviceMenu() const
+    {
+        return kittest::FindView<BMenuField>(DeviceWindow(), "devicemenu");
+    }
     std::string DeviceByte(PciAddress at, int offset)
     {
         return HexText(machine.bus.Read(at.bus, at.device, at.function, offset, 1));
     }
 
-    void PressEdit() { Step([&] { kittest::Click(kittest::FindView<BButton>(DeviceWindow(), "EditButton")); }); }
-    void ToggleReadOnly() { Step([&] { kittest::Click(kittest::FindView<BCheckBox>(Editor(), "failsafe")); }); }
-    void PickDevice(int32 index) { Step([&] { kittest::ChooseMenuItem(DeviceMenu(), index); }); }
-    static void Close(BWindow* window) { Step([&] { kittest::CloseWindow(window); }); }
+    void PressEdit()
+    {
+        Step([&] { kittest::Click(kittest::FindView<BButton>(DeviceWindow(), "EditButton")); });
+    }
+    void ToggleReadOnly()
+    {
+        Step([&] { kittest::Click(kittest::FindView<BCheckBox>(Editor(), "failsafe")); });
+    }
+    void PickDevice(int32 index)
+    {
+        Step([&] { kittest::ChooseMenuItem(DeviceMenu(), index); });
+    }
+    static void Close(BWindow* window)
+    {
+        Step([&] { kittest::CloseWindow(window); });
+    }
     void TypeIntoCell(int offset, const char* text)
     {
         Step([&] {

@@ -13,7 +13,10 @@
 
 class RecordBus final : public PciBus {
 public:
-    explicit RecordBus(std::vector<pci_info> records) : fRecords(std::move(records)) { InstallPciBus(this); }
+    explicit RecordBus(std::vector<pci_info> records) : fRecords(std::move(records))
+    {
+        InstallPciBus(this);
+    }
     ~RecordBus() override { InstallPciBus(nullptr); }
 
     status_t GetNthInfo(int32 index, pci_info* info) override

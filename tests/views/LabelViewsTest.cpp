@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 BFont FontOf(const BView& view)
@@ -21,6 +20,6 @@ TEST(LabelViews, RowsAreBoldAtTenAndOffsetsFixedWidth)
     PciStringView row(BRect(15, 40, 80, 50), "Vendor ID", "8086");
     const BFont offsets = FontOf(SpaceStringView(BRect(10, 31, 40, 43), "data", " 0:"));
     EXPECT_EQ(std::string(FontOf(row).Family()) + " " + offsets.Family(),
-        std::string(be_bold_font->Family()) + " " + be_fixed_font->Family());
+              std::string(be_bold_font->Family()) + " " + be_fixed_font->Family());
     EXPECT_EQ(std::pair(FontOf(row).Size(), offsets.Size()), std::pair(10.0f, 10.0f));
 }

@@ -17,31 +17,40 @@ namespace {
 // Qt platforms and input plugins that stay on this machine. Any other is refused: Qt's vnc
 // platform listens on every address with no password, and the tuiotouch input plugin takes
 // touches from the network.
-const QList<QByteArray> kLocalPlatforms = {"xcb", "wayland", "wayland-egl",
-    "wayland-xcomposite-egl", "wayland-xcomposite-glx", "offscreen", "minimal", "minimalegl",
-    "eglfs", "linuxfb", "vkkhrdisplay"};
+const QList<QByteArray> kLocalPlatforms = {"xcb",
+                                           "wayland",
+                                           "wayland-egl",
+                                           "wayland-xcomposite-egl",
+                                           "wayland-xcomposite-glx",
+                                           "offscreen",
+                                           "minimal",
+                                           "minimalegl",
+                                           "eglfs",
+                                           "linuxfb",
+                                           "vkkhrdisplay"};
 const QList<QByteArray> kLocalInputPlugins = {"evdevkeyboard", "evdevmouse", "evdevtablet",
-    "evdevtouch", "libinput", "tslib"};
+                                              "evdevtouch",    "libinput",   "tslib"};
 
 const char* const kHeadlessAdvice = "To run without a display, use scripts/run.";
 
 [[noreturn]] void Fail(const std::string& reason)
 {
     std::fprintf(stderr, "%s: %s %s\n", program_invocation_short_name, reason.c_str(),
-        kHeadlessAdvice);
+                 kHeadlessAdvice);
     std::_Exit(1);
 }
 
 // Each entry of the variable is "name[:options]"; Qt would load every one it names.
 void RefuseForeignPlugins(const char* variable, char separator, const QList<QByteArray>& local,
-    const char* kind)
+                          const char* kind)
 {
     for (const QByteArray& entry : qgetenv(variable).split(separator)) {
         const QByteArray name = entry.split(':').first().trimmed();
         if (!name.isEmpty() && !local.contains(name))
             Fail("refusing the Qt " + std::string(kind) + " \"" + name.toStdString() + "\" ("
-                + variable + "): it is not known to stay on this machine, and could serve the"
-                " program over the network.");
+                 + variable
+                 + "): it is not known to stay on this machine, and could serve the"
+                   " program over the network.");
     }
 }
 
@@ -54,7 +63,7 @@ std::string WhatIsMissing()
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
         if (qEnvironmentVariableIsSet(variable))
             displays += (displays.empty() ? "" : ", ") + std::string(variable) + "="
-                + qgetenv(variable).toStdString();
+                        + qgetenv(variable).toStdString();
     }
     if (displays.empty())
         return "no display: neither DISPLAY nor WAYLAND_DISPLAY is set";

@@ -14,11 +14,15 @@ inline float KitLength(int pixels) { return static_cast<float>(pixels - 1); }
 
 inline QRect ToQRect(BRect frame)
 {
-    return QRect(qRound(frame.left), qRound(frame.top), Pixels(frame.Width()), Pixels(frame.Height()));
+    return QRect(qRound(frame.left), qRound(frame.top), Pixels(frame.Width()),
+                 Pixels(frame.Height()));
 }
 
 // QRect's right and bottom are inclusive too.
-inline BRect ToBRect(const QRect& rect) { return BRect(rect.left(), rect.top(), rect.right(), rect.bottom()); }
+inline BRect ToBRect(const QRect& rect)
+{
+    return BRect(rect.left(), rect.top(), rect.right(), rect.bottom());
+}
 
 } // namespace kit
 

@@ -54,7 +54,8 @@ void DestroyLater(BLooper* looper)
         return;
     sDoomed.push_back(looper);
     // Queued behind the handler that quit the looper, which may still be using it.
-    QMetaObject::invokeMethod(QCoreApplication::instance(), &DestroyQuitLoopers, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &DestroyQuitLoopers,
+                              Qt::QueuedConnection);
 }
 
 void DestroyQuitLoopers()

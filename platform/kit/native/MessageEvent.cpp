@@ -8,10 +8,7 @@ namespace {
 std::atomic<int> sPending{0};
 }
 
-MessageEvent::MessageEvent(const BMessage& posted) : QEvent(Type()), message(posted)
-{
-    ++sPending;
-}
+MessageEvent::MessageEvent(const BMessage& posted) : QEvent(Type()), message(posted) { ++sPending; }
 
 MessageEvent::~MessageEvent() { --sPending; }
 

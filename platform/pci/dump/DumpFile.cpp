@@ -40,10 +40,9 @@ SimulatedFunction CopyOf(HostBus& dump, const pci_info& info)
     return SimulatedFunction({info.bus, info.device, info.function}, image);
 }
 
-}  // namespace
+} // namespace
 
-DumpFile::DumpFile(const std::string& path)
-    : fPath(path), fProblem(AccessProblem(path))
+DumpFile::DumpFile(const std::string& path) : fPath(path), fProblem(AccessProblem(path))
 {
     if (!fProblem.empty())
         return;
@@ -61,15 +60,9 @@ DumpFile::DumpFile(const std::string& path)
         fProblem = path + " holds no PCI function in the format of lspci -x";
 }
 
-const std::string& DumpFile::Problem() const
-{
-    return fProblem;
-}
+const std::string& DumpFile::Problem() const { return fProblem; }
 
-const std::vector<SimulatedFunction>& DumpFile::Functions() const
-{
-    return fFunctions;
-}
+const std::vector<SimulatedFunction>& DumpFile::Functions() const { return fFunctions; }
 
 std::string DumpFile::MachineName() const
 {

@@ -25,10 +25,7 @@ constexpr uint32 kFailedRead = 0xFFFFFFFF;
 using Header = std::array<uint8, config::kHeaderSize>;
 
 // libpci takes char* where it only reads or copies.
-char* Text(const std::string& text)
-{
-    return const_cast<char*>(text.c_str());
-}
+char* Text(const std::string& text) { return const_cast<char*>(text.c_str()); }
 
 int LookUpMethod(const std::string& name)
 {
@@ -48,15 +45,15 @@ uint32 ReadFrom(pci_dev* handle, int32 offset, int32 size)
     uint32 value = kFailedRead;
     LibpciGuard::Run([&] {
         switch (size) {
-            case 1:
-                value = pci_read_byte(handle, offset);
-                break;
-            case 2:
-                value = pci_read_word(handle, offset);
-                break;
-            default:
-                value = pci_read_long(handle, offset);
-                break;
+        case 1:
+            value = pci_read_byte(handle, offset);
+            break;
+        case 2:
+            value = pci_read_word(handle, offset);
+            break;
+        default:
+            value = pci_read_long(handle, offset);
+            break;
         }
     });
     return value;
@@ -66,15 +63,15 @@ void WriteTo(pci_dev* handle, int32 offset, int32 size, uint32 value)
 {
     LibpciGuard::Run([&] {
         switch (size) {
-            case 1:
-                pci_write_byte(handle, offset, u8(value));
-                break;
-            case 2:
-                pci_write_word(handle, offset, u16(value));
-                break;
-            default:
-                pci_write_long(handle, offset, value);
-                break;
+        case 1:
+            pci_write_byte(handle, offset, u8(value));
+            break;
+        case 2:
+            pci_write_word(handle, offset, u16(value));
+            break;
+        default:
+            pci_write_long(handle, offset, value);
+            break;
         }
     });
 }
@@ -95,15 +92,11 @@ Header HeaderOf(pci_dev* handle)
 }
 
 // libpci keeps a base address's flags in its low bits, as the register does.
-bool IsIo(pciaddr_t address)
-{
-    return (address & config::kBarIoSpace) != 0;
-}
+bool IsIo(pciaddr_t address) { return (address & config::kBarIoSpace) != 0; }
 
 bool Is64BitMemory(pciaddr_t address)
 {
-    return !IsIo(address)
-        && (address & config::kBarMemoryTypeMask) == config::kBarMemory64;
+    return !IsIo(address) && (address & config::kBarMemoryTypeMask) == config::kBarMemory64;
 }
 
 // As in the registers, a 64-bit address fills two slots: its low half, then its high half.
@@ -140,15 +133,12 @@ PlatformFacts FactsOf(pci_dev* handle)
     return facts;
 }
 
-}  // namespace
+} // namespace
 
 // The kernel's sysfs files only: libpci's automatic choice would fall back to /proc, whose
 // reader misplaces base addresses above 4 GiB, and then to direct configuration port I/O,
 // which races the kernel. Without sysfs the bus is empty.
-HostBus::HostBus()
-    : HostBus(PCI_ACCESS_SYS_BUS_PCI, {})
-{
-}
+HostBus::HostBus() : HostBus(PCI_ACCESS_SYS_BUS_PCI, {}) {}
 
 HostBus::HostBus(const std::string& method, Parameters parameters)
     : HostBus(LookUpMethod(method), std::move(parameters))
@@ -161,10 +151,7 @@ HostBus::HostBus(int method, Parameters parameters)
     Enumerate();
 }
 
-HostBus::~HostBus()
-{
-    Close(fReader);
-}
+HostBus::~HostBus() { Close(fReader); }
 
 status_t HostBus::GetNthInfo(int32 index, pci_info* info)
 {
@@ -184,8 +171,7 @@ uint32 HostBus::Read(uint8 bus, uint8 device, uint8 function, int32 offset, int3
     return target != nullptr ? ReadFrom(target->handle, offset, size) : kFailedRead;
 }
 
-void HostBus::Write(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size,
-    uint32 value)
+void HostBus::Write(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size, uint32 value)
 {
     std::lock_guard lock(fLock);
     const Function* target = Find({bus, device, function});
@@ -237,8 +223,9 @@ void HostBus::Enumerate()
     std::vector<Function> found;
     for (pci_dev* handle = fReader->devices; handle != nullptr; handle = handle->next)
         found.push_back({handle, handle->domain, {handle->bus, handle->dev, handle->func}});
-    std::ranges::sort(found, {},
-        [](const Function& function) { return std::tuple(function.domain, function.address); });
+    std::ranges::sort(found, {}, [](const Function& function) {
+        return std::tuple(function.domain, function.address);
+    });
     std::set<PciAddress> listed;
     for (const Function& function : found) {
         if (listed.insert(function.address).second)
@@ -279,8 +266,7 @@ bool HostBus::CanWrite(const Function& function) const
     if (root == nullptr)
         return false;
     char path[512];
-    std::snprintf(path, sizeof(path), "%s/devices/%04x:%02x:%02x.%d/config", root,
-        function.domain, function.address.bus, function.address.device,
-        function.address.function);
+    std::snprintf(path, sizeof(path), "%s/devices/%04x:%02x:%02x.%d/config", root, function.domain,
+                  function.address.bus, function.address.device, function.address.function);
     return faccessat(AT_FDCWD, path, W_OK, AT_EACCESS) == 0;
 }

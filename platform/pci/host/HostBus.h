@@ -34,7 +34,7 @@ public:
     status_t GetNthInfo(int32 index, pci_info* info) override;
     uint32 Read(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size) override;
     void Write(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size,
-        uint32 value) override;
+               uint32 value) override;
     pci_config_reach Reach() override;
 
 private:

@@ -23,6 +23,4 @@ void LibpciGuard::OnFatalError(char*, ...)
     std::longjmp(*sLanding, 1);
 }
 
-void LibpciGuard::Ignore(char*, ...)
-{
-}
+void LibpciGuard::Ignore(char*, ...) {}

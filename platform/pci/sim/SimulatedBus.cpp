@@ -3,8 +3,7 @@
 #include <iterator>
 #include <utility>
 
-SimulatedBus::SimulatedBus(const std::vector<SimulatedFunction>& functions,
-    std::string machineName)
+SimulatedBus::SimulatedBus(const std::vector<SimulatedFunction>& functions, std::string machineName)
     : fMachineName(std::move(machineName))
 {
     for (const SimulatedFunction& function : functions)
@@ -49,7 +48,7 @@ uint32 SimulatedBus::Read(uint8 bus, uint8 device, uint8 function, int32 offset,
 }
 
 void SimulatedBus::Write(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size,
-    uint32 value)
+                         uint32 value)
 {
     std::lock_guard lock(fLock);
     const PciAddress address{bus, device, function};
@@ -59,7 +58,4 @@ void SimulatedBus::Write(uint8 bus, uint8 device, uint8 function, int32 offset, 
         found->second.Write(offset, size, value);
 }
 
-const char* SimulatedBus::MachineName() const
-{
-    return fMachineName.c_str();
-}
+const char* SimulatedBus::MachineName() const { return fMachineName.c_str(); }

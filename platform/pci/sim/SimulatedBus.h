@@ -18,7 +18,7 @@ public:
     // A later function at the same address replaces an earlier one. machineName is what the
     // windows' titles call the machine; tests leave it empty, so their titles are the real bus's.
     explicit SimulatedBus(const std::vector<SimulatedFunction>& functions,
-        std::string machineName = {});
+                          std::string machineName = {});
 
     // As a hot removal: the function's reads give all ones and enumeration skips it; writes
     // to it change nothing but are still logged as attempts.
@@ -29,7 +29,7 @@ public:
     status_t GetNthInfo(int32 index, pci_info* info) override;
     uint32 Read(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size) override;
     void Write(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size,
-        uint32 value) override;
+               uint32 value) override;
     const char* MachineName() const override;
 
 private:

@@ -15,20 +15,14 @@ constexpr uint32 kCommandWritable = 0x0347;
 constexpr uint32 kBridgeControlWritable = 0x0FFF;
 
 // A writable address mask's lowest bit is the size of the region it decodes.
-uint32 DecodedSize(uint32 writable)
-{
-    return writable & (~writable + 1);
-}
+uint32 DecodedSize(uint32 writable) { return writable & (~writable + 1); }
 
-int32 BarOffset(int index)
-{
-    return kBaseRegisters + 4 * index;
-}
+int32 BarOffset(int index) { return kBaseRegisters + 4 * index; }
 
-}  // namespace
+} // namespace
 
 SimulatedFunction::SimulatedFunction(PciAddress address, uint16 vendorId, uint16 deviceId,
-    uint32 classCode, uint8 revision, uint8 headerType)
+                                     uint32 classCode, uint8 revision, uint8 headerType)
     : fAddress(address)
 {
     Define(kVendorId, 2, vendorId);
@@ -51,15 +45,14 @@ SimulatedFunction::SimulatedFunction(PciAddress address, uint16 vendorId, uint16
     Define(kBridgeControl, 2, 0, kBridgeControlWritable);
 }
 
-SimulatedFunction::SimulatedFunction(PciAddress address,
-    std::span<const uint8, kSpaceSize> image)
+SimulatedFunction::SimulatedFunction(PciAddress address, std::span<const uint8, kSpaceSize> image)
     : SimulatedFunction(address, 0, 0, 0, 0, image[kHeaderType])
 {
     std::ranges::copy(image, fImage.begin());
 }
 
 SimulatedFunction& SimulatedFunction::Define(int32 offset, int32 size, uint32 value,
-    uint32 writable, uint32 clearedByOne)
+                                             uint32 writable, uint32 clearedByOne)
 {
     for (int32 i = 0; i < size; ++i) {
         const int shift = 8 * i;
@@ -71,11 +64,11 @@ SimulatedFunction& SimulatedFunction::Define(int32 offset, int32 size, uint32 va
 }
 
 SimulatedFunction& SimulatedFunction::MemoryBar(int index, uint32 size, uint32 address,
-    bool prefetchable)
+                                                bool prefetchable)
 {
     const uint32 addressBits = ~(size - 1);
     return Define(BarOffset(index), 4,
-        (address & addressBits) | (prefetchable ? kBarPrefetchable : 0), addressBits);
+                  (address & addressBits) | (prefetchable ? kBarPrefetchable : 0), addressBits);
 }
 
 SimulatedFunction& SimulatedFunction::IoBar(int index, uint32 size, uint16 port)
@@ -102,10 +95,7 @@ SimulatedFunction& SimulatedFunction::Subsystem(uint16 vendorId, uint16 id)
     return Define(kSubsystemVendorId, 4, uint32(id) << 16 | vendorId);
 }
 
-PciAddress SimulatedFunction::Address() const
-{
-    return fAddress;
-}
+PciAddress SimulatedFunction::Address() const { return fAddress; }
 
 uint32 SimulatedFunction::Read(int32 offset, int32 size) const
 {
@@ -136,15 +126,9 @@ uint32 SimulatedFunction::Gather(const Bytes& bytes, int32 offset, int32 size)
     return value;
 }
 
-uint8 SimulatedFunction::Layout() const
-{
-    return fImage[kHeaderType] & kLayoutMask;
-}
+uint8 SimulatedFunction::Layout() const { return fImage[kHeaderType] & kLayoutMask; }
 
-int32 SimulatedFunction::RomOffset() const
-{
-    return Layout() == kBridgeLayout ? kBridgeRom : kRom;
-}
+int32 SimulatedFunction::RomOffset() const { return Layout() == kBridgeLayout ? kBridgeRom : kRom; }
 
 // The sizes the platform would have found by probing, taken from the masks.
 PlatformFacts SimulatedFunction::Facts() const

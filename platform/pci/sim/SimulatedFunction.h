@@ -18,7 +18,7 @@ public:
     // command register, status error bits that a written 1 clears, a writable line size,
     // latency timer and interrupt line, and for a bridge its writable bus numbers and windows.
     SimulatedFunction(PciAddress address, uint16 vendorId, uint16 deviceId, uint32 classCode,
-        uint8 revision, uint8 headerType = 0);
+                      uint8 revision, uint8 headerType = 0);
     // A copy of a function in the state image holds. Its registers take writes by the rules
     // above; everything else, base address registers among it (a copy cannot tell what size
     // they decode), is read-only.
@@ -27,11 +27,10 @@ public:
     // Shapes one register: its value, the bits software may change and the bits a written 1
     // clears.
     SimulatedFunction& Define(int32 offset, int32 size, uint32 value, uint32 writable = 0,
-        uint32 clearedByOne = 0);
+                              uint32 clearedByOne = 0);
     // Base address registers answer a write of all ones with their size mask: only the
     // address bits above the size are writable. Sizes are powers of two.
-    SimulatedFunction& MemoryBar(int index, uint32 size, uint32 address,
-        bool prefetchable = false);
+    SimulatedFunction& MemoryBar(int index, uint32 size, uint32 address, bool prefetchable = false);
     SimulatedFunction& IoBar(int index, uint32 size, uint16 port);
     SimulatedFunction& Rom(uint32 size, uint32 address);
     SimulatedFunction& Interrupt(uint8 pin, uint8 line);

@@ -116,12 +116,12 @@ SimulatedFunction UnclassifiedDevice()
     return device;
 }
 
-}  // namespace
+} // namespace
 
 std::vector<SimulatedFunction> StandardMachine()
 {
-    return {HostBridge(), AgpBridge(), Vga(), IsaBridge(), Ide(), Usb(), PowerManagement(),
-        NetworkCard(), UnclassifiedDevice()};
+    return {HostBridge(), AgpBridge(),       Vga(),         IsaBridge(),         Ide(),
+            Usb(),        PowerManagement(), NetworkCard(), UnclassifiedDevice()};
 }
 
 std::vector<SimulatedFunction> PlainMachine(int count)
