@@ -89,15 +89,6 @@ std::vector<BWindow*> WindowsTitled(const char* title)
     return found;
 }
 
-std::vector<BView*> FindViews(const BWindow* window, const char* name)
-{
-    std::vector<BView*> found;
-    for (int32 index = 0; index < window->CountChildren(); ++index)
-        if (std::string(window->ChildAt(index)->Name()) == name)
-            found.push_back(window->ChildAt(index));
-    return found;
-}
-
 void Click(BView* view) { QTest::mouseClick(WidgetOf(view), Qt::LeftButton); }
 
 void Type(BWindow* window, const char* text) { TypeText(FocusTarget(window), text); }
@@ -151,11 +142,6 @@ bool ShowsCheckBox(const BMenuItem* item)
 }
 
 void CloseWindow(BWindow* window) { WindowWidgetOf(window)->close(); }
-
-std::string SaveScreenshot(BWindow* window, const char* name)
-{
-    return SaveScreenshot(std::vector{window}, name);
-}
 
 std::string SaveScreenshot(const std::vector<BWindow*>& windows, const char* name)
 {

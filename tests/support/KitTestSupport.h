@@ -31,9 +31,6 @@ ViewType* FindView(const BWindow* window, const char* name)
 // The application's windows with that title, oldest first.
 std::vector<BWindow*> WindowsTitled(const char* title);
 
-// Every child of the window with that name, in the order they were added.
-std::vector<BView*> FindViews(const BWindow* window, const char* name);
-
 // A left click in the middle of the view.
 void Click(BView* view);
 
@@ -63,7 +60,6 @@ void CloseWindow(BWindow* window);
 
 // Shows the windows and writes one PNG of them under the build folder, where they stand on the
 // screen, each under a plain title bar, later windows over earlier ones; returns its path.
-std::string SaveScreenshot(BWindow* window, const char* name);
 std::string SaveScreenshot(const std::vector<BWindow*>& windows, const char* name);
 
 // Paints the whole window now, as once its texts have changed.
