@@ -13,8 +13,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 faults=0
 fail() { echo "FAIL: $*" >&2; faults=$((faults + 1)); }
-# eventually COMMAND...: true once COMMAND is, within 10 s.
-eventually() { for _ in $(seq 100); do "$@" && return; sleep 0.1; done; false; }
+# eventually COMMAND...: true once COMMAND is, within 30 s (a loaded machine is slow).
+eventually() { for _ in $(seq 300); do "$@" && return; sleep 0.1; done; false; }
 
 # start: the launcher in the background, its private folder under $work/tmp; finds its
 # display, port and device window, and notes the processes it started.
@@ -27,7 +27,7 @@ start() {
   read -r DISPLAY port < <(sed -n 's/.*(display \(:[0-9]*\), port \([0-9]*\)).*/\1 \2/p' "$work/out")
   XAUTHORITY=$(echo "$work"/tmp/tmp.*/Xauthority)
   export DISPLAY XAUTHORITY
-  device=$(timeout 20 xdotool search --sync --onlyvisible --name '^Pci Zorvane' | head -n1)
+  device=$(timeout 30 xdotool search --sync --onlyvisible --name '^Pci Zorvane' | head -n1)
   mapfile -t started < <(ps -o pid= --ppid "$launcher_pid" | tr -d " ")
 }
 gone() { ! kill -0 "$launcher_pid" 2>/dev/null; }
@@ -58,7 +58,7 @@ listening=$(ss -Hltn | awk '{print $4}' | grep -E ":($port|$((6000 + ${DISPLAY#:
   fail "listening on: $listening; want only the VNC port, on loopback"
 eventually framed "$device" || fail "the device window has no title bar"
 xdotool mousemove --window "$device" 175 13 click 1      # the Edit button
-editor=$(timeout 10 xdotool search --sync --onlyvisible --name '^Edit PCI Config' | head -n1)
+editor=$(timeout 30 xdotool search --sync --onlyvisible --name '^Edit PCI Config' | head -n1)
 eventually framed "$editor" || fail "the editor has no title bar"
 xdotool mousemove --window "$device" 20 250 click 1      # beside the editor
 eventually above "$device" "$editor" || fail "a click did not raise the device window"
