@@ -5,7 +5,6 @@
 #include "CellWindow.h"
 #include "EditorViews.h"
 #include "FuzzCheck.h"
-#include "Step.h"
 
 #include <ParseHexByte.h>
 

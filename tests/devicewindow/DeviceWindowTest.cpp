@@ -2,9 +2,9 @@
 // function's layout brings, the window's height, and the menu of functions.
 
 #include "DeviceLines.h"
+#include "KitTestSupport.h"
 #include "RecordBus.h"
 #include "Screenshots.h"
-#include "Step.h"
 
 #include <Menu.h>
 #include <MenuField.h>

@@ -1,5 +1,5 @@
 #include "CellWindow.h"
-#include "Step.h"
+#include "KitTestSupport.h"
 
 #include <gtest/gtest.h>
 

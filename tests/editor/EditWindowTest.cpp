@@ -1,4 +1,3 @@
-#include "EditorRequests.h"
 #include "EditorViews.h"
 #include "InstalledMachine.h"
 #include "KitTestSupport.h"
