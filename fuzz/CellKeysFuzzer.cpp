@@ -5,7 +5,6 @@
 #include "CellWindow.h"
 #include "EditorViews.h"
 #include "FuzzCheck.h"
-#include "Step.h"
 
 #include <ParseHexByte.h>
 
@@ -60,12 +59,6 @@ void CheckCell(FuzzedDataProvider& input)
 }
 
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    kittest::StartKit();
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,6 +1,8 @@
 #ifndef PCIZ_FUZZ_FUZZ_CHECK_H
 #define PCIZ_FUZZ_FUZZ_CHECK_H
 
+#include "KitTestSupport.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,6 +13,13 @@ inline void Require(bool holds, const char* invariant)
         std::fprintf(stderr, "invariant broken: %s\n", invariant);
         std::abort();
     }
+}
+
+// Each target runs the kit headless, started once before the first input.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    kittest::StartKit();
+    return 0;
 }
 
 #endif

@@ -58,12 +58,6 @@ BMessage NextMessage(FuzzedDataProvider& input)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    kittest::StartKit();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     // The program lives from one input to the next, as building the editor's 256 cells costs

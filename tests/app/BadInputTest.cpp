@@ -3,7 +3,6 @@
 // unlocked editor.
 
 #include "DeviceLines.h"
-#include "EditorRequests.h"
 #include "ProgramDriver.h"
 
 #include <AppDefs.h>

@@ -1,6 +1,5 @@
 // The program driven as a person drives it, on the simulated machine.
 
-#include "EditorRequests.h"
 #include "ProgramDriver.h"
 #include "Screenshots.h"
 

@@ -1,7 +1,7 @@
 // What a person must know about the bus before trusting what the windows show.
 
+#include "KitTestSupport.h"
 #include "RecordBus.h"
-#include "Step.h"
 
 #include <EditWindow.h>
 #include <PciWindow.h>

@@ -2,9 +2,9 @@
 // function's layout brings, the window's height, and the menu of functions.
 
 #include "DeviceLines.h"
+#include "KitTestSupport.h"
 #include "RecordBus.h"
 #include "Screenshots.h"
-#include "Step.h"
 
 #include <Menu.h>
 #include <MenuField.h>
@@ -68,9 +68,11 @@ protected:
 
 } // namespace
 
-TEST_F(DeviceWindowTest, AnOrdinaryFunctionReadsInHexWithItsNamesAndNoCardBusCis)
+// An ordinary function reads in hex with its names and no CardBus CIS; the layout bits choose
+// the rows, and only a change of rows resizes.
+TEST_F(DeviceWindowTest, FunctionsReadInHexWithTheirNamesInTheRowsTheirLayoutBitsChoose)
 {
-    Open({NetworkCard()});
+    Open({NetworkCard(), Bridge(1), Bridge(0x81), NetworkCard(0x80), Bridge(2)});
     ScreenshotIfAsked({window}, "device-window-type0");
     EXPECT_EQ(Line("Vendor ID"), "Vendor ID 8086 Intel");
     EXPECT_EQ(Line("Bus"), "Bus 0 Device 1F Function 3");
@@ -80,11 +82,7 @@ TEST_F(DeviceWindowTest, AnOrdinaryFunctionReadsInHexWithItsNamesAndNoCardBusCis
     EXPECT_EQ(Line("Interrupt Line"), "Interrupt Line B Interrupt pin 0");
     EXPECT_EQ(Line("CardBus CIS") + Line("DEADBEEF"), "");
     EXPECT_EQ(Height(), 280);
-}
 
-TEST_F(DeviceWindowTest, TheLayoutBitsChooseTheRowsAndOnlyAChangeOfRowsResizes)
-{
-    Open({NetworkCard(), Bridge(1), Bridge(0x81), NetworkCard(0x80), Bridge(2)});
     Choose(1);
     ScreenshotIfAsked({window}, "device-window-bridge");
     EXPECT_EQ(Height(), 340);

@@ -1,51 +1,40 @@
 #include "CellWindow.h"
-#include "Step.h"
+#include "KitTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <string_view>
 
-namespace {
-
-// A shown cell: typed into and confirmed with Enter, as a person does.
-class DataTextViewTest : public testing::Test {
-protected:
-    DataTextViewTest() { window->Show(); }
-    ~DataTextViewTest() override
-    {
-        Step([&] { window->Quit(); });
-    }
+// A shown cell, typed into and confirmed with Enter as a person does. Unlocked: two hex digits
+// at most; keys of several bytes (UTF-8 or two at once) do nothing, nor does a lone byte from
+// 0x80 up, which is no UTF-8 (a fuzz finding: Qt read it as U+FFFD, which passed the hex filter
+// and, at three bytes, the two-byte limit). Locked: no typing, and nothing written back on Enter.
+TEST(DataTextView, AnUnlockedCellTakesTwoHexDigitsAndEnterPostsTheirByteALockedOneNothing)
+{
+    auto* window = new CellWindow;
+    window->Show();
+    DataTextView* cell = window->cell;
     // Each string one key, as the kit hands keys to the view: several bytes are one character.
-    void Press(std::initializer_list<std::string_view> keys)
-    {
+    const auto press = [&](std::initializer_list<std::string_view> keys) {
         for (std::string_view key : keys)
-            Step([&] { window->cell->KeyDown(key.data(), int32(key.size())); });
-    }
-
-    CellWindow* window = new CellWindow;
-};
-
-} // namespace
-
-// Two hex digits at most; keys of several bytes (UTF-8 or two at once) do nothing.
-TEST_F(DataTextViewTest, AnUnlockedCellTakesTwoHexDigitsAndEnterPostsTheirByte)
-{
-    window->cell->MakeEditable(true);
-    window->cell->MakeFocus(true);
-    Press({"g", " ", "Z", ".", "x", "3", "c", "F", "\b", "\xC3\xA9", "\n\n", "\xE2\x82\xAC"});
-    EXPECT_STREQ(window->cell->Text(), "3");
-    Press({"\n"});
-    window->cell->SetText("");
-    Press({"a", "\n"});
+            Step([&] { cell->KeyDown(key.data(), int32(key.size())); });
+    };
+    cell->MakeEditable(true);
+    cell->MakeFocus(true);
+    press({"g", " ", "Z", ".", "x", "3", "c", "F", "\b", "\xC3\xA9", "\n\n", "\xE2\x82\xAC", "\x80",
+           "\xC3", "\xFF"});
+    EXPECT_STREQ(cell->Text(), "3");
+    press({"\n"});
+    cell->SetText("");
+    press({"a", "\n"});
     EXPECT_EQ(window->PostedBytes(), (std::vector<int>{0x03, 0x0A}));
-    EXPECT_FALSE(window->cell->IsFocus());
-}
+    EXPECT_FALSE(cell->IsFocus());
 
-TEST_F(DataTextViewTest, ALockedCellTakesNoTypingAndWritesNothingBackOnEnter)
-{
-    window->cell->ShowDeviceByte("7");
-    window->cell->MakeFocus(true);
-    Press({"3", "c", "\b", "\n"});
-    EXPECT_STREQ(window->cell->Text(), "7");
-    EXPECT_TRUE(window->requests.empty());
+    cell->MakeEditable(false);
+    cell->ShowDeviceByte("7");
+    cell->MakeFocus(true);
+    press({"3", "c", "\b", "\n"});
+    EXPECT_STREQ(cell->Text(), "7");
+    EXPECT_EQ(window->requests.size(), 2u);
+    Step([&] { window->Quit(); });
 }

@@ -1,4 +1,3 @@
-#include "EditorRequests.h"
 #include "EditorViews.h"
 #include "InstalledMachine.h"
 #include "KitTestSupport.h"
@@ -38,12 +37,15 @@ protected:
 
 } // namespace
 
+// A write request that reaches a locked editor, from anywhere, writes nothing (a fuzz finding).
 TEST_F(EditWindowTest, ANewEditorShowsTheFunctionLockedUntilTheToggle)
 {
     EXPECT_EQ(Title(), "bus 0     device B     function 0");
     EXPECT_TRUE(GridShowsBus(editor, machine.bus, kNic));
     EXPECT_EQ(kittest::FindView<BControl>(editor, "failsafe")->Value(), B_CONTROL_ON);
     EXPECT_TRUE(AllCellsLocked(editor));
+    Post({WriteRequest(kNic, 0x3C, 0x5A)});
+    EXPECT_TRUE(Writes().empty());
     Post({kToggle});
     EXPECT_TRUE(AllCellsLocked(editor, false));
     Post({kToggle});

@@ -30,18 +30,6 @@ public:
 
 } // namespace
 
-TEST(Message, FindFailsOnMissingNameOrWrongTypeAndLeavesTheOutputAlone)
-{
-    BMessage message(1);
-    message.AddInt8("bus", 3);
-    int32 asInt32 = 77;
-    int8 asInt8 = 77;
-    EXPECT_EQ(message.FindInt32("bus", &asInt32), B_BAD_TYPE);
-    EXPECT_EQ(message.FindInt8("Bus", &asInt8), B_NAME_NOT_FOUND);
-    EXPECT_EQ(asInt32, 77);
-    EXPECT_EQ(asInt8, 77);
-}
-
 TEST(Looper, MessagesArriveAsCopiesInOrderAndNeverAfterTheLooperQuit)
 {
     auto* window = new RecordingWindow(true);

@@ -28,53 +28,19 @@ public:
     bool toldFocusLost = false;
 };
 
-class TextViewTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        window->AddChild(view);
-        window->AddChild(other);
-        window->Show();
-        kittest::DeliverPostedMessages();
-    }
-    void TearDown() override
-    {
-        window->Quit();
-        kittest::DeliverPostedMessages();
-    }
-
-    BWindow* window =
-        new BWindow(BRect(50, 50, 250, 150), "text", B_TITLED_WINDOW, B_NOT_RESIZABLE);
-    RecordingTextView* view = new RecordingTextView;
-    BTextView* other =
-        new BTextView(BRect(10, 40, 150, 60), "other", BRect(), B_FOLLOW_NONE, B_WILL_DRAW);
-};
-
 } // namespace
 
-TEST_F(TextViewTest, TheFilterAndTheUtf8ByteLimitRefuseTypedCharacters)
+// A recording view and a plain one in a window; the filter and the byte limit on the plain one.
+TEST(TextView, KeyDownOverridesSeeEveryKeyFirstEditingKeysWorkAndTheFilterAndLimitRefuse)
 {
-    for (uint32 c = 0; c < 127; ++c)
-        view->DisallowChar(c);
-    for (char c : std::string("0123456789ABCDEFabcdef"))
-        view->AllowChar(static_cast<uchar>(c));
-    view->DisallowChar(0x20AC); // €
-    kittest::TypeInto(view, "3gG z.-\xE2\x82\xAC"
-                            "c");
-    EXPECT_STREQ(view->Text(), "3c");
-
-    // The byte limit counts UTF-8 bytes and refuses whole what would pass it.
-    view->SetMaxBytes(3);
-    view->SetText("a");
-    kittest::TypeInto(view, "\xC3\xA9"); // é, two bytes: exactly at the limit
-    EXPECT_STREQ(view->Text(), "a\xC3\xA9");
-    view->SetText("ab");
-    kittest::TypeInto(view, "\xC3\xA9"); // one byte over: refused whole, not cut
-    EXPECT_STREQ(view->Text(), "ab");
-}
-
-TEST_F(TextViewTest, KeyDownOverridesSeeEveryKeyFirstAndEditingKeysWorkWhereTheCaretIs)
-{
+    auto* window = new BWindow(BRect(50, 50, 250, 150), "text", B_TITLED_WINDOW, B_NOT_RESIZABLE);
+    auto* view = new RecordingTextView;
+    auto* other =
+        new BTextView(BRect(10, 40, 150, 60), "other", BRect(), B_FOLLOW_NONE, B_WILL_DRAW);
+    window->AddChild(view);
+    window->AddChild(other);
+    window->Show();
+    kittest::DeliverPostedMessages();
     view->MakeFocus(true);
     kittest::Type(window, "a\xC3\xA9");
     kittest::PressKey(window, B_ENTER);
@@ -102,4 +68,25 @@ TEST_F(TextViewTest, KeyDownOverridesSeeEveryKeyFirstAndEditingKeysWorkWhereTheC
     kittest::TypeInto(view, "3");
     kittest::PressKeyIn(view, B_BACKSPACE);
     EXPECT_STREQ(view->Text(), "bdy");
+
+    // The filter refuses what it was told to, one character at a time.
+    for (uint32 c = 0; c < 127; ++c)
+        other->DisallowChar(c);
+    for (char c : std::string("0123456789ABCDEFabcdef"))
+        other->AllowChar(static_cast<uchar>(c));
+    other->DisallowChar(0x20AC); // €
+    kittest::TypeInto(other, "3gG z.-\xE2\x82\xAC"
+                             "c");
+    EXPECT_STREQ(other->Text(), "3c");
+
+    // The byte limit counts UTF-8 bytes and refuses whole what would pass it.
+    other->SetMaxBytes(3);
+    other->SetText("a");
+    kittest::TypeInto(other, "\xC3\xA9"); // é, two bytes: exactly at the limit
+    EXPECT_STREQ(other->Text(), "a\xC3\xA9");
+    other->SetText("ab");
+    kittest::TypeInto(other, "\xC3\xA9"); // one byte over: refused whole, not cut
+    EXPECT_STREQ(other->Text(), "ab");
+    window->Quit();
+    kittest::DeliverPostedMessages();
 }

@@ -12,25 +12,16 @@ using testing::ElementsAre;
 
 namespace {
 
-// Each register once, read as an ordinary function's and as a bridge's.
+// Each register once, read as an ordinary function's and as a bridge's. Registers 4 to 7 hold
+// a prefetchable memory base, an I/O base, the low half of a 64-bit memory base (a bridge's
+// buses) and its high half.
 std::array<uint8, config::kHeaderSize> HeaderOfType(uint8 headerType)
 {
-    const uint32 registers[] = {0x10028086,
-                                0,
-                                0x0C0310A5,
-                                0xC0004010 | uint32(headerType) << 16,
-                                0xFEB00008 /* prefetchable memory */,
-                                0x0000C001 /* I/O */,
-                                0x4005020C /* 64-bit memory, low half; a bridge's buses */,
-                                0x2280F1E1 /* its high half */,
-                                0,
-                                0,
-                                0,
-                                0,
-                                0xFFFE0001,
-                                0,
-                                0,
-                                0x3808020A};
+    const uint32 registers[] = {
+        0x10028086, 0,          0x0C0310A5, 0xC0004010 | uint32(headerType) << 16,
+        0xFEB00008, 0x0000C001, 0x4005020C, 0x2280F1E1,
+        0,          0,          0,          0,
+        0xFFFE0001, 0,          0,          0x3808020A};
     std::array<uint8, config::kHeaderSize> header{};
     for (size_t i = 0; i < header.size(); ++i)
         header[i] = uint8(registers[i / 4] >> (8 * (i % 4)));

@@ -3,7 +3,6 @@
 // machine's bus is only ever read.
 
 #include "HostBus.h"
-#include "LspciDump.h"
 #include "SysfsFunction.h"
 
 #include <ConfigRegisters.h>
@@ -11,11 +10,53 @@
 #include <PCI.h>
 #include <SimulatedBus.h>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <fstream>
+#include <iomanip>
 
 using namespace config;
 
 namespace {
+
+// Dump files in the format of `lspci -x`, which libpci's dump method reads, so the PCI code
+// can be tested on functions described here instead of on hardware.
+struct DumpedFunction {
+    std::string location; // [domain:]bus:device.function, as lspci prints it
+    PciAddress address;
+    std::vector<uint8> bytes;
+};
+
+// length bytes in a pattern, with the IDs and the header type in their places.
+inline std::vector<uint8> Image(uint16 vendorId, uint16 deviceId, uint8 headerType, size_t length)
+{
+    std::vector<uint8> bytes(length);
+    for (size_t i = 0; i < length; ++i)
+        bytes[i] = uint8(i * 7 + vendorId);
+    bytes[0] = uint8(vendorId), bytes[1] = uint8(vendorId >> 8);
+    bytes[2] = uint8(deviceId), bytes[3] = uint8(deviceId >> 8);
+    bytes[0x0E] = headerType;
+    return bytes;
+}
+
+// Returns the path of the file written under the test's temporary folder.
+inline std::string WriteDump(const std::string& name, const std::vector<DumpedFunction>& functions)
+{
+    const std::string path = testing::TempDir() + name;
+    std::ofstream dump(path);
+    dump << std::hex << std::setfill('0');
+    for (const DumpedFunction& function : functions) {
+        dump << function.location << " Unassigned class [ff00]: Test function";
+        for (size_t i = 0; i < function.bytes.size(); ++i) {
+            if (i % 16 == 0)
+                dump << '\n' << std::setw(2) << i << ':';
+            dump << ' ' << std::setw(2) << unsigned(function.bytes[i]);
+        }
+        dump << "\n\n";
+    }
+    return path;
+}
 
 struct BusUnderTest {
     std::unique_ptr<PciBus> bus;

@@ -1,12 +1,15 @@
 #ifndef PCIZ_TESTS_EDITOR_VIEWS_H
 #define PCIZ_TESTS_EDITOR_VIEWS_H
 
-// The editor's grid as a person sees it: the 256 cells in offset order and their texts.
+// The editor's grid as a person sees it: the 256 cells in offset order and their texts; and
+// the messages the editor takes, built as the device window and the cells build them.
 
 #include <DataTextView.h>
+#include <Message.h>
 #include <PciAddress.h>
 #include <PciBus.h>
 #include <Window.h>
+#include <WindowMessages.h>
 
 #include <gtest/gtest.h>
 
@@ -50,6 +53,24 @@ inline bool AllCellsLocked(const BWindow* editor, bool locked = true)
     return std::ranges::none_of(CellsOf(editor), [&](DataTextView* cell) {
         return cell->IsEditable() == locked || cell->IsSelectable() == locked;
     });
+}
+
+inline BMessage AddressMessage(PciAddress address, uint32 what = kEditorAddress)
+{
+    BMessage message(what);
+    message.AddInt8(kBusField, int8(address.bus));
+    message.AddInt8(kDeviceField, int8(address.device));
+    message.AddInt8(kFunctionField, int8(address.function));
+    return message;
+}
+
+// A byte typed at offset of the function at address.
+inline BMessage WriteRequest(PciAddress address, int32 offset, uint8 byte)
+{
+    BMessage request = AddressMessage(address, kWriteRequest);
+    request.AddInt32(kOffsetField, offset);
+    request.AddInt8(kDataField, int8(byte));
+    return request;
 }
 
 #endif

@@ -67,4 +67,12 @@ void Repaint(BWindow* window);
 
 } // namespace kittest
 
+// One step as a person takes it, then the delivery of everything handling it posts.
+template <typename Action>
+void Step(Action action)
+{
+    action();
+    kittest::DeliverPostedMessages();
+}
+
 #endif

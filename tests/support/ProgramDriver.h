@@ -5,7 +5,7 @@
 
 #include "EditorViews.h"
 #include "InstalledMachine.h"
-#include "Step.h"
+#include "KitTestSupport.h"
 
 #include <Button.h>
 #include <CheckBox.h>
