@@ -2,91 +2,91 @@
 
 namespace {
 
-// The kinds of line a row takes: one that starts a line, and those that continue it further
-// right. Name views lie over their row's value view.
-constexpr RowPlacement Starting(const char* label)
+// The kinds of line a row takes: where its label and value stand, and whether it continues the
+// line of the row before further right.
+struct LineKind {
+    float labelLeft, labelRight, valueLeft, valueRight;
+    bool continuesLine;
+};
+
+constexpr LineKind kStarting{15, 80, 85, 300, false};
+constexpr LineKind kMiddle{110, 200, 180, 250, true};
+constexpr LineKind kRight{205, 300, 275, 350, true};
+constexpr LineKind kLayoutStarting{15, 100, 100, 300, false};
+constexpr LineKind kLayoutRight{155, 300, 240, 350, true};
+constexpr LineKind kBridgeStarting{15, 100, 105, 300, false};
+constexpr LineKind kBridgeRight{150, 300, 240, 300, true};
+
+constexpr RowPlacement Row(const LineKind& kind, const char* label)
 {
-    return {label, 15, 80, 85, 300, 0, 0, false, false};
+    return {label,
+            kind.labelLeft,
+            kind.labelRight,
+            kind.valueLeft,
+            kind.valueRight,
+            0,
+            0,
+            kind.continuesLine,
+            false};
 }
-constexpr RowPlacement Middle(const char* label)
-{
-    return {label, 110, 200, 180, 250, 0, 0, true, false};
-}
-constexpr RowPlacement Right(const char* label)
-{
-    return {label, 205, 300, 275, 350, 0, 0, true, false};
-}
+
+// A name view lies over its row's value view.
 constexpr RowPlacement Named(RowPlacement row, float left, float right)
 {
     row.nameLeft = left;
     row.nameRight = right;
     return row;
 }
+
 constexpr RowPlacement GapAbove(RowPlacement row)
 {
     row.gapAbove = true;
     return row;
 }
-constexpr RowPlacement LayoutStarting(const char* label)
-{
-    return {label, 15, 100, 100, 300, 0, 0, false, false};
-}
-constexpr RowPlacement LayoutRight(const char* label)
-{
-    return {label, 155, 300, 240, 350, 0, 0, true, false};
-}
-constexpr RowPlacement BridgeStarting(const char* label)
-{
-    return {label, 15, 100, 105, 300, 0, 0, false, false};
-}
-constexpr RowPlacement BridgeRight(const char* label)
-{
-    return {label, 150, 300, 240, 300, 0, 0, true, false};
-}
 
 } // namespace
 
 const RowPlacement kOrdinaryRows[ordinary::Count] = {
-    Named(Starting("Vendor ID"), 118, 350),
-    Starting("Device ID"),
-    Starting("Bus"),
-    Middle("Device"),
-    Right("Function"),
-    Starting("Revision"),
-    Middle("Class api"),
-    GapAbove(Named(Starting("Class sub"), 105, 300)),
-    Named(Starting("Class base"), 105, 300),
-    GapAbove(Starting("Line size")),
-    Middle("Latency"),
-    Right("Self test"),
-    Starting("Header type"),
+    Named(Row(kStarting, "Vendor ID"), 118, 350),
+    Row(kStarting, "Device ID"),
+    Row(kStarting, "Bus"),
+    Row(kMiddle, "Device"),
+    Row(kRight, "Function"),
+    Row(kStarting, "Revision"),
+    Row(kMiddle, "Class api"),
+    GapAbove(Named(Row(kStarting, "Class sub"), 105, 300)),
+    Named(Row(kStarting, "Class base"), 105, 300),
+    GapAbove(Row(kStarting, "Line size")),
+    Row(kMiddle, "Latency"),
+    Row(kRight, "Self test"),
+    Row(kStarting, "Header type"),
     {"CardBus CIS", 0, 0, 0, 0, 0, 0, false, false},
-    LayoutStarting("Subsystem ID"),
-    Named(LayoutStarting("Sub. Vend. ID"), 130, 350),
-    LayoutStarting("Rom Base"),
-    LayoutRight("Rom Base PCI"),
-    LayoutStarting("Rom Size"),
-    LayoutStarting("Base Registers"),
-    LayoutStarting("Base Regs PCI"),
-    LayoutStarting("Base Reg Sizes"),
-    LayoutStarting("Base Reg Flags"),
-    LayoutStarting("Interrupt Line"),
-    LayoutRight("Interrupt pin"),
-    LayoutStarting("Min Grant"),
-    LayoutRight("Max Latency"),
+    Row(kLayoutStarting, "Subsystem ID"),
+    Named(Row(kLayoutStarting, "Sub. Vend. ID"), 130, 350),
+    Row(kLayoutStarting, "Rom Base"),
+    Row(kLayoutRight, "Rom Base PCI"),
+    Row(kLayoutStarting, "Rom Size"),
+    Row(kLayoutStarting, "Base Registers"),
+    Row(kLayoutStarting, "Base Regs PCI"),
+    Row(kLayoutStarting, "Base Reg Sizes"),
+    Row(kLayoutStarting, "Base Reg Flags"),
+    Row(kLayoutStarting, "Interrupt Line"),
+    Row(kLayoutRight, "Interrupt pin"),
+    Row(kLayoutStarting, "Min Grant"),
+    Row(kLayoutRight, "Max Latency"),
 };
 
 const RowPlacement kBridgeRows[bridge::Count] = {
-    BridgeStarting("Base Registers"), BridgeStarting("Base Regs PCI"),
-    BridgeStarting("Base Reg Sizes"), BridgeStarting("Base Reg Flags"),
-    BridgeStarting("Primary Bus"),    BridgeStarting("Secondary Bus"),
-    BridgeRight("Subordinate Bus"),   BridgeStarting("2nd Latency"),
-    BridgeRight("2nd Status"),        BridgeStarting("IO Base"),
-    BridgeRight("IO Limit"),          BridgeStarting("Memory Base"),
-    BridgeRight("Memory Limit"),      BridgeStarting("Prefetch Base"),
-    BridgeRight("Prefetch Limit"),    BridgeStarting("Prefetch Base32"),
-    BridgeRight("Prefetch Limit32"),  BridgeStarting("IO Base upper16"),
-    BridgeRight("IO Limit upper16"),  BridgeStarting("Rom Base"),
-    BridgeRight("Rom Base PCI"),      BridgeStarting("Interrupt Line"),
-    BridgeRight("Interrupt pin"),     BridgeStarting("Bridge Control"),
+    Row(kBridgeStarting, "Base Registers"), Row(kBridgeStarting, "Base Regs PCI"),
+    Row(kBridgeStarting, "Base Reg Sizes"), Row(kBridgeStarting, "Base Reg Flags"),
+    Row(kBridgeStarting, "Primary Bus"),    Row(kBridgeStarting, "Secondary Bus"),
+    Row(kBridgeRight, "Subordinate Bus"),   Row(kBridgeStarting, "2nd Latency"),
+    Row(kBridgeRight, "2nd Status"),        Row(kBridgeStarting, "IO Base"),
+    Row(kBridgeRight, "IO Limit"),          Row(kBridgeStarting, "Memory Base"),
+    Row(kBridgeRight, "Memory Limit"),      Row(kBridgeStarting, "Prefetch Base"),
+    Row(kBridgeRight, "Prefetch Limit"),    Row(kBridgeStarting, "Prefetch Base32"),
+    Row(kBridgeRight, "Prefetch Limit32"),  Row(kBridgeStarting, "IO Base upper16"),
+    Row(kBridgeRight, "IO Limit upper16"),  Row(kBridgeStarting, "Rom Base"),
+    Row(kBridgeRight, "Rom Base PCI"),      Row(kBridgeStarting, "Interrupt Line"),
+    Row(kBridgeRight, "Interrupt pin"),     Row(kBridgeStarting, "Bridge Control"),
 };
