@@ -4,6 +4,7 @@
 
 #include <EditWindow.h>
 #include <EditorOpenFlag.h>
+#include <FunctionFields.h>
 #include <Message.h>
 #include <WindowMessages.h>
 
@@ -36,14 +37,7 @@ void PciWindow::SelectDevice(BMessage* message)
     fCurrentDevice = message->what;
     if (gEditorOpen == 1) {
         const pci_info& selected = Record(fCurrentDevice);
-        // Fields of these names already in the message would be read first: replace them
-        // (docs/departures.md).
-        message->RemoveName(kBusField);
-        message->RemoveName(kDeviceField);
-        message->RemoveName(kFunctionField);
-        message->AddInt8(kBusField, static_cast<int8>(selected.bus));
-        message->AddInt8(kDeviceField, static_cast<int8>(selected.device));
-        message->AddInt8(kFunctionField, static_cast<int8>(selected.function));
+        PutFunction(message, selected.bus, selected.device, selected.function);
         message->what = kEditorAddress;
         fEditor.SendMessage(message);
     }

@@ -2,6 +2,7 @@
 
 #include "ParseHexByte.h"
 
+#include <FunctionFields.h>
 #include <Looper.h>
 #include <Message.h>
 #include <WindowMessages.h>
@@ -45,12 +46,7 @@ void DataTextView::ShowDeviceByte(const char* text)
 
 void DataTextView::SetFunction(uint8 bus, uint8 device, uint8 function)
 {
-    fWriteRequest->RemoveName(kBusField);
-    fWriteRequest->RemoveName(kDeviceField);
-    fWriteRequest->RemoveName(kFunctionField);
-    fWriteRequest->AddInt8(kBusField, static_cast<int8>(bus));
-    fWriteRequest->AddInt8(kDeviceField, static_cast<int8>(device));
-    fWriteRequest->AddInt8(kFunctionField, static_cast<int8>(function));
+    PutFunction(fWriteRequest.get(), bus, device, function);
 }
 
 void DataTextView::KeyDown(const char* bytes, int32 numBytes)

@@ -4,6 +4,7 @@
 
 #include <CheckBox.h>
 #include <EditorOpenFlag.h>
+#include <FunctionFields.h>
 #include <Message.h>
 #include <PCI.h>
 #include <PciMachine.h>
@@ -18,21 +19,6 @@ namespace {
 
 constexpr float kRowHeight = 12;
 constexpr float kColumnWidth = 18;
-
-// The function a message names in its "bus", "device" and "function" fields; the outputs are
-// left alone unless all three are there.
-bool FindFunction(const BMessage* message, uint8* bus, uint8* device, uint8* function)
-{
-    int8 fields[3];
-    if (message->FindInt8(kBusField, &fields[0]) != B_OK
-        || message->FindInt8(kDeviceField, &fields[1]) != B_OK
-        || message->FindInt8(kFunctionField, &fields[2]) != B_OK)
-        return false;
-    *bus = static_cast<uint8>(fields[0]);
-    *device = static_cast<uint8>(fields[1]);
-    *function = static_cast<uint8>(fields[2]);
-    return true;
-}
 
 // What a person cannot do on this bus is said where they would try it, briefly enough to fit
 // the title bar of a window this narrow.
