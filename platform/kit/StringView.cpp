@@ -1,14 +1,13 @@
 #include "StringView.h"
 
+#include "native/TextLabel.h"
 #include "native/ViewState.h"
-
-#include <QLabel>
 
 namespace {
 
-QLabel* LabelOf(const BView* view)
+kit::TextLabel* LabelOf(const BView* view)
 {
-    return static_cast<QLabel*>(kit::ViewState::Of(view).Widget());
+    return static_cast<kit::TextLabel*>(kit::ViewState::Of(view).Widget());
 }
 
 } // namespace
@@ -17,18 +16,14 @@ BStringView::BStringView(BRect frame, const char* name, const char* text, uint32
                          uint32 flags)
     : BView(frame, name, resizingMode, flags)
 {
-    auto* label = new QLabel;
-    // Shown as typed: a label never interprets its text as markup.
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    kit::ViewState::Of(this).SetWidget(label);
+    kit::ViewState::Of(this).SetWidget(new kit::TextLabel);
     SetText(text);
 }
 
 void BStringView::SetText(const char* text)
 {
     fText = text != nullptr ? text : "";
-    LabelOf(this)->setText(QString::fromStdString(fText));
+    LabelOf(this)->SetText(QString::fromStdString(fText));
 }
 
 const char* BStringView::Text() const { return fText.c_str(); }

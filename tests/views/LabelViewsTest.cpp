@@ -23,3 +23,12 @@ TEST(LabelViews, RowsAreBoldAtTenAndOffsetsFixedWidth)
               std::string(be_bold_font->Family()) + " " + be_fixed_font->Family());
     EXPECT_EQ(std::pair(FontOf(row).Size(), offsets.Size()), std::pair(10.0f, 10.0f));
 }
+
+// The editor sizes its offset labels to their text; a label that reported no size vanished.
+TEST(LabelViews, ALabelsPreferredSizeHoldsItsText)
+{
+    SpaceStringView offset(BRect(10, 31, 40, 43), "data", "F0:");
+    offset.ResizeToPreferred();
+    EXPECT_GE(offset.Bounds().Width(), FontOf(offset).StringWidth("F0:") - 1);
+    EXPECT_GE(offset.Bounds().Height(), FontOf(offset).Size() - 1);
+}
