@@ -79,25 +79,38 @@ BTextView::BTextView(BRect frame, const char* name, BRect, const BFont* font,
     SetFont(font);
 }
 
-BTextView::~BTextView() = default;
+BTextView::~BTextView()
+{
+    // The line outlives this view's state, which its signals must no longer reach.
+    if (QWidget* line = kit::ViewState::Of(this).widget)
+        QObject::disconnect(line, nullptr, nullptr, nullptr);
+}
 
 void BTextView::Construct(const rgb_color* color)
 {
-    kit::ViewState::Of(this).SetWidget(new kit::TextLine(this));
+    auto* line = new kit::TextLine(this);
+    kit::ViewState::Of(this).SetWidget(line);
+    kit::TextViewState* state = fTextViewState.get();
+    const auto unsettle = [state] { state->isSettled = false; };
+    QObject::connect(line, &QLineEdit::textChanged, unsettle);
+    QObject::connect(line, &QLineEdit::cursorPositionChanged, unsettle);
+    QObject::connect(line, &QLineEdit::selectionChanged, unsettle);
     if (color != nullptr)
         SetHighColor(*color);
 }
 
 void BTextView::SetText(const char* text)
 {
-    kit::TextLine* line = LineOf(this);
-    const QUtf8StringView replacement(text != nullptr ? text : "");
-    // Qt would lay out, refit and repaint the same text again. Skipping that is safe only where
-    // setText would change nothing else: the caret already at the end, nothing selected.
-    if (line->cursorPosition() == line->text().size() && !line->hasSelectedText()
-        && QAnyStringView::equal(line->text(), replacement))
+    const char* replacement = text != nullptr ? text : "";
+    kit::TextViewState& state = *fTextViewState;
+    // Qt would lay out, refit and repaint the same text again. Known without asking the line,
+    // whose state is spread over several objects: a grid sets 256 cells right after 256 bus
+    // reads, which leave the caches cold when each one traps to a hypervisor.
+    if (state.isSettled && state.settledText == replacement)
         return;
-    line->setText(replacement.toString());
+    LineOf(this)->setText(QString::fromUtf8(replacement));
+    state.settledText = replacement;
+    state.isSettled = true;
     FitToText();
 }
 

@@ -87,6 +87,20 @@ TEST(TextView, KeyDownOverridesSeeEveryKeyFirstEditingKeysWorkAndTheFilterAndLim
     other->SetText("ab");
     kittest::TypeInto(other, "\xC3\xA9"); // one byte over: refused whole, not cut
     EXPECT_STREQ(other->Text(), "ab");
+
+    // Text set from code ends with the caret at its end and nothing selected, also where the
+    // view showed that very text with the caret moved away or the whole text selected.
+    other->SetText("a");
+    kittest::PressKeyIn(other, B_HOME);
+    other->SetText("a");
+    kittest::TypeInto(other, "b");
+    EXPECT_STREQ(other->Text(), "ab");
+    other->SetText("ab");
+    view->MakeFocus(true);
+    kittest::Click(other);
+    other->SetText("ab");
+    kittest::TypeInto(other, "c");
+    EXPECT_STREQ(other->Text(), "abc");
     window->Quit();
     kittest::DeliverPostedMessages();
 }

@@ -34,6 +34,11 @@ struct TextViewState {
     bool selectable = true;
     bool resizable = false;
     mutable std::string text;
+    // What SetText last gave the line, while the line still shows exactly that with the caret
+    // at its end and nothing selected (as setText leaves it): any change of text, caret or
+    // selection, by a person or by code, clears isSettled.
+    std::string settledText;
+    bool isSettled = false;
 };
 
 } // namespace kit
