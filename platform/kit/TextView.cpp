@@ -106,10 +106,10 @@ void BTextView::SetText(const char* text)
     // Qt would lay out, refit and repaint the same text again. Known without asking the line,
     // whose state is spread over several objects: a grid sets 256 cells right after 256 bus
     // reads, which leave the caches cold when each one traps to a hypervisor.
-    if (state.isSettled && state.settledText == replacement)
+    if (state.isSettled && state.text == replacement)
         return;
     LineOf(this)->setText(QString::fromUtf8(replacement));
-    state.settledText = replacement;
+    state.text = replacement;
     state.isSettled = true;
     FitToText();
 }

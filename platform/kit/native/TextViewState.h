@@ -33,11 +33,10 @@ struct TextViewState {
     bool editable = true;
     bool selectable = true;
     bool resizable = false;
+    // The line's text as last set or read. While isSettled, the line still shows exactly that
+    // with the caret at its end and nothing selected (as setText leaves it): any change of
+    // text, caret or selection, by a person or by code, clears it.
     mutable std::string text;
-    // What SetText last gave the line, while the line still shows exactly that with the caret
-    // at its end and nothing selected (as setText leaves it): any change of text, caret or
-    // selection, by a person or by code, clears isSettled.
-    std::string settledText;
     bool isSettled = false;
 };
 
