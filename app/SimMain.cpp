@@ -37,10 +37,10 @@ int Refuse(const std::string& problem)
 
 int RunOnDump(const char* path)
 {
-    const DumpFile dump(path);
+    DumpFile dump(path);
     if (!dump.Problem().empty())
         return Refuse(dump.Problem());
-    SimulatedBus bus(dump.Functions(), dump.MachineName());
+    SimulatedBus bus(dump.TakeFunctions(), dump.MachineName());
     InstallPciBus(&bus);
     const int status = RunProgram();
     InstallPciBus(nullptr);

@@ -10,7 +10,10 @@
 
 namespace config {
 
+// The standard space every function has, and the whole space of a PCI Express function,
+// whose extended capabilities start right after the standard space.
 constexpr int32 kSpaceSize = PCI_CFG_SPACE_SIZE;
+constexpr int32 kExtendedSpaceSize = PCI_CFG_SPACE_EXP_SIZE;
 constexpr int32 kHeaderSize = PCI_STD_HEADER_SIZEOF;
 
 // Common to every layout.

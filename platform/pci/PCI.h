@@ -97,16 +97,20 @@ inline constexpr uint8 PCI_header_type_mask = 0x7F;
 inline constexpr uint8 PCI_multifunction = 0x80;
 inline constexpr uint8 PCI_header_type_generic = 0x00;
 
-// Fills info for the index-th function, counting from 0 in (bus, device, function) order.
-// Any status other than B_OK means there is no such function.
+// Fills info for the index-th function, counting from 0 in (domain, bus, device, function)
+// order. Any status other than B_OK means there is no such function.
 status_t get_nth_pci_info(int32 index, pci_info* info);
 
+// The bytes of the function's configuration space that the calls below take: 4096 for a
+// PCI Express function whose extended space can be read here, 256 otherwise.
+int32 get_pci_config_size(uchar bus, uchar device, uchar function);
+
 // Size is 1, 2 or 4, and a 2- or 4-byte access must be aligned to its size, as on the bus itself.
-// A failed read, a bad size, a misaligned access or one outside the 256-byte space gives all
+// A failed read, a bad size, a misaligned access or one outside the function's space gives all
 // ones of that size (0xFF for a byte). A value is never wider than its size.
 uint32 read_pci_config(uchar bus, uchar device, uchar function, int32 offset, int32 size);
 
-// Writes nothing for a bad size, a misaligned access or one outside the 256-byte space.
+// Writes nothing for a bad size, a misaligned access or one outside the function's space.
 void write_pci_config(uchar bus, uchar device, uchar function, int32 offset, int32 size,
                       uint32 value);
 

@@ -41,7 +41,7 @@ TEST(BadInput, ABadDumpFileOrASecondArgumentEndsTheSimulatedProgramWithOneLine)
     const std::string reasons[][2] = {
         {"missing.dump", "cannot read " + folder + "missing.dump: No such file or directory"},
         {"empty.dump", folder + "empty.dump is empty"},
-        {"garbled.dump", folder + "garbled.dump holds no PCI function in the format of lspci -x"},
+        {"garbled.dump", folder + "garbled.dump, line 2: \"zz\" is not a byte in hex"},
         {"empty.dump two", "two is one argument too many: give one dump file"}};
     for (const auto& [arguments, reason] : reasons)
         EXPECT_EQ(RunSimulatedProgram(folder + arguments),

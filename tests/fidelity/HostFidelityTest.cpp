@@ -1,6 +1,8 @@
-// What the program takes from this machine's bus beside the kernel's own view in sysfs: each
-// record's base address registers and ROM against the resource file. The listing and the
-// bytes are held against sysfs in the bus interface test. Nothing is ever written.
+// What the program takes from this machine's bus beside the kernel's own view in sysfs, through
+// the calls the windows make: every byte of each function's space against its config file (all
+// of them as root; as a user the first 64, the rest reading FF), its interrupt line against
+// the irq file, its base address registers and ROM against the resource file. Nothing is ever
+// written.
 
 #include "SysfsFunction.h"
 
@@ -32,15 +34,29 @@ void ExpectRegisters(const uint32 (&addresses)[N], const uint32 (&sizes)[N],
 } // namespace
 
 // Where sysfs shows no function (without-sysfs.sh hides it), none may be listed either,
-// whatever /proc still shows.
-TEST(HostFidelity, RecordsHoldTheKernelsAddressesSizesAndRom)
+// whatever /proc still shows. This machine has one domain, so the calls name each function by
+// its own address.
+TEST(HostFidelity, BytesInterruptLinesAndRecordsHoldTheKernelsView)
 {
     const std::vector<SysfsFunction> functions = ListSysfsFunctions();
     pci_info info{};
     for (size_t n = 0; n < functions.size(); ++n) {
         SCOPED_TRACE(functions[n].directory.string());
         ASSERT_EQ(get_nth_pci_info(int32(n), &info), B_OK);
-        ASSERT_EQ((PciAddress{info.bus, info.device, info.function}), functions[n].address);
+        const PciAddress at = functions[n].location.address;
+        ASSERT_EQ((PciAddress{info.bus, info.device, info.function}), at);
+        const std::vector<uint8_t> config = ReadConfig(functions[n]);
+        const int32 size = get_pci_config_size(at.bus, at.device, at.function);
+        EXPECT_EQ(size, config.size() > 256 ? 4096 : 256);
+        for (int32 offset = 0; offset < size; ++offset)
+            ASSERT_EQ(read_pci_config(at.bus, at.device, at.function, offset, 1),
+                      size_t(offset) < config.size() ? config[offset] : 0xFFu)
+                << "at " << offset;
+        const uint8 line = (info.header_type & kLayoutMask) == kGeneralLayout
+                               ? info.u.h0.interrupt_line
+                               : info.u.h1.interrupt_line;
+        const unsigned irq = ReadIrq(functions[n]);
+        EXPECT_EQ(line, irq > 0 && irq <= 0xFF ? irq : config.at(kInterruptLine));
         const std::vector<SysfsResource> resources = ReadResources(functions[n]);
         ASSERT_GT(resources.size(), 6u);
         const uint32 romBase = uint32(resources[6].start) & kRomAddressMask;

@@ -12,4 +12,4 @@ fi
 # shellcheck disable=SC2016  # expanded by the shell inside the namespace
 exec unshare --map-root-user --mount bash -c '
   mount -t tmpfs -o ro hidden /sys/bus || exit 77
-  exec "$0" --gtest_filter=HostFidelity.RecordsHoldTheKernelsAddressesSizesAndRom' "$1"
+  exec "$0" --gtest_filter=HostFidelity.BytesInterruptLinesAndRecordsHoldTheKernelsView' "$1"

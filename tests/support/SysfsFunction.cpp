@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-#include <set>
-#include <tuple>
+#include <iterator>
 
 namespace fs = std::filesystem;
 
@@ -18,13 +17,24 @@ std::vector<SysfsFunction> ListSysfsFunctions()
                         &function)
             == 4)
             all.push_back(
-                {domain, {uint8_t(bus), uint8_t(device), uint8_t(function)}, entry.path()});
+                {PciLocation(PciAddress{uint8_t(bus), uint8_t(device), uint8_t(function)}, domain),
+                 entry.path()});
     }
-    std::ranges::sort(all, {},
-                      [](const SysfsFunction& f) { return std::tie(f.domain, f.address); });
-    std::set<PciAddress> seen;
-    std::erase_if(all, [&](const SysfsFunction& f) { return !seen.insert(f.address).second; });
+    std::ranges::sort(all, {}, &SysfsFunction::location);
     return all;
+}
+
+std::vector<uint8_t> ReadConfig(const SysfsFunction& function)
+{
+    std::ifstream file(function.directory / "config", std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), {});
+}
+
+unsigned ReadIrq(const SysfsFunction& function)
+{
+    unsigned irq = 0;
+    std::ifstream(function.directory / "irq") >> irq;
+    return irq;
 }
 
 std::vector<SysfsResource> ReadResources(const SysfsFunction& function)

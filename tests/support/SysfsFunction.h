@@ -3,7 +3,7 @@
 
 // The kernel's own view of this machine's PCI functions, read from sysfs.
 
-#include <PciAddress.h>
+#include <PciLocation.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -23,13 +23,18 @@ struct SysfsResource {
 };
 
 struct SysfsFunction {
-    unsigned domain;
-    PciAddress address;
+    PciLocation location;
     std::filesystem::path directory;
 };
 
-// Listed as the host bus must list them: by domain, then address, each address once.
+// Every function, in the order the host bus must list them: by domain, then address.
 std::vector<SysfsFunction> ListSysfsFunctions();
+
+// The bytes its config file gives this user: all of them as root, the first 64 otherwise.
+std::vector<uint8_t> ReadConfig(const SysfsFunction& function);
+
+// The IRQ the kernel routed to it; 0 for none.
+unsigned ReadIrq(const SysfsFunction& function);
 
 // Every line of the resource file, in order: the six base address registers, the ROM and,
 // for a bridge, its windows.

@@ -1,8 +1,8 @@
 #include "DumpFile.h"
 
-#include "HostBus.h"
+#include "DumpLines.h"
+#include "DumpParser.h"
 
-#include <array>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -11,58 +11,59 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-// libpci tells only that a dump failed, not why, so what keeps the file from being read is
-// found out first. Its contents are left to libpci: a pipe can be read only once.
-std::string AccessProblem(const std::string& path)
+DumpFile::DumpFile(const std::string& path, std::chrono::milliseconds pipeWait) : fPath(path)
 {
-    // Non-blocking, so that a pipe nobody writes to yet cannot hang the check.
+    // Non-blocking, so that opening a FIFO nobody writes to cannot hang; reads wait by poll.
     const int file = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (file < 0)
-        return "cannot read " + path + ": " + std::strerror(errno);
+    if (file < 0) {
+        fProblem = "cannot read " + path + ": " + std::strerror(errno);
+        return;
+    }
+    Read(file, pipeWait);
+    close(file);
+}
+
+void DumpFile::Read(int file, std::chrono::milliseconds pipeWait)
+{
     struct stat status {};
     fstat(file, &status);
-    close(file);
-    if (S_ISDIR(status.st_mode))
-        return "cannot read " + path + ": " + std::strerror(EISDIR);
-    if (S_ISREG(status.st_mode) && status.st_size == 0)
-        return path + " is empty";
-    return {};
-}
-
-// A failed read of the dump, past the bytes it holds, gives all ones.
-SimulatedFunction CopyOf(HostBus& dump, const pci_info& info)
-{
-    std::array<uint8, config::kSpaceSize> image;
-    for (int32 offset = 0; offset < config::kSpaceSize; ++offset)
-        image[offset] = uint8(dump.Read(info.bus, info.device, info.function, offset, 1));
-    return SimulatedFunction({info.bus, info.device, info.function}, image);
-}
-
-} // namespace
-
-DumpFile::DumpFile(const std::string& path) : fPath(path), fProblem(AccessProblem(path))
-{
-    if (!fProblem.empty())
+    if (S_ISDIR(status.st_mode)) {
+        fProblem = "cannot read " + fPath + ": " + std::strerror(EISDIR);
         return;
-    HostBus dump("dump", {{"dump.name", path}});
-    pci_info info;
-    for (int32 index = 0; dump.GetNthInfo(index, &info) == B_OK; ++index) {
-        // A function listed without its bytes reads vendor ID FFFF, which on a bus means that
-        // no function answers.
-        if (info.vendor_id != 0xFFFF)
-            fFunctions.push_back(CopyOf(dump, info));
     }
-    // libpci skips lines it does not know and gives up on a malformed one, with no function
-    // either way.
+    if (S_ISREG(status.st_mode) && status.st_size == 0) {
+        fProblem = fPath + " is empty";
+        return;
+    }
+    // Past the budget before a byte is read: a file too large is refused as it stands.
+    if (S_ISREG(status.st_mode) && size_t(status.st_size) > kMostBytes) {
+        fProblem = fPath + " is " + std::to_string(size_t(status.st_size) >> 20)
+                   + " MiB, more than a dump of any machine can hold ("
+                   + std::to_string(kMostBytes >> 20) + " MiB)";
+        return;
+    }
+    DumpLines lines(file, kMostBytes, pipeWait);
+    DumpParser parser;
+    while (const auto line = lines.Next()) {
+        if (!parser.Take(*line, lines.LineNumber())) {
+            fProblem = fPath + ", " + parser.Problem();
+            return;
+        }
+    }
+    if (!lines.Failure().empty()) {
+        fProblem = "cannot read " + fPath + ": " + lines.Failure();
+        return;
+    }
+    fFunctions = parser.Finish();
     if (fFunctions.empty())
-        fProblem = path + " holds no PCI function in the format of lspci -x";
+        fProblem = fPath + " holds no PCI function in the format of lspci -x";
 }
 
 const std::string& DumpFile::Problem() const { return fProblem; }
 
 const std::vector<SimulatedFunction>& DumpFile::Functions() const { return fFunctions; }
+
+std::vector<SimulatedFunction> DumpFile::TakeFunctions() { return std::move(fFunctions); }
 
 std::string DumpFile::MachineName() const
 {

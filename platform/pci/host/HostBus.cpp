@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <set>
-#include <tuple>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -158,9 +156,9 @@ status_t HostBus::GetNthInfo(int32 index, pci_info* info)
     std::lock_guard lock(fLock);
     if (index >= int32(fFunctions.size()))
         return B_BAD_INDEX;
-    const Function& function = fFunctions[index];
-    const Header header = HeaderOf(function.handle);
-    *info = ConfigDecoder(function.address, header, FactsOf(function.handle)).Decode();
+    pci_dev* handle = fFunctions[index].handle;
+    const Header header = HeaderOf(handle);
+    *info = ConfigDecoder(fIndex[index].address, header, FactsOf(handle)).Decode();
     return B_OK;
 }
 
@@ -171,19 +169,47 @@ uint32 HostBus::Read(uint8 bus, uint8 device, uint8 function, int32 offset, int3
     return target != nullptr ? ReadFrom(target->handle, offset, size) : kFailedRead;
 }
 
+int32 HostBus::ConfigSize(uint8 bus, uint8 device, uint8 function)
+{
+    std::lock_guard lock(fLock);
+    Function* target = Find({bus, device, function});
+    if (target == nullptr)
+        return config::kSpaceSize;
+    if (target->size == 0) {
+        // The kernel serves the extended space only where the function has one and the reader
+        // may see it: a user without root gets the first 64 bytes of anything.
+        u8 byte = 0;
+        int whole = 0;
+        LibpciGuard::Run(
+            [&] { whole = pci_read_block(target->handle, config::kSpaceSize, &byte, 1); });
+        target->size = whole != 0 ? config::kExtendedSpaceSize : config::kSpaceSize;
+    }
+    return target->size;
+}
+
+std::optional<PciLocation> HostBus::Location(uint8 bus, uint8 device, uint8 function)
+{
+    const std::optional<size_t> n = fIndex.Find({bus, device, function});
+    return n ? std::optional(fIndex[*n].location) : std::nullopt;
+}
+
 void HostBus::Write(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size, uint32 value)
 {
     std::lock_guard lock(fLock);
-    const Function* target = Find({bus, device, function});
-    if (target == nullptr)
+    const std::optional<size_t> n = fIndex.Find({bus, device, function});
+    if (!n)
         return;
+    const PciLocation& location = fIndex[*n].location;
     // A writeable handle opened by a user without root fails even its reads, so one is
     // opened for each write and closed right after.
     pci_access* writer = Open(true);
     if (writer == nullptr)
         return;
     pci_dev* handle = nullptr;
-    LibpciGuard::Run([&] { handle = pci_get_dev(writer, target->domain, bus, device, function); });
+    LibpciGuard::Run([&] {
+        handle = pci_get_dev(writer, int(location.domain), location.address.bus,
+                             location.address.device, location.address.function);
+    });
     if (handle != nullptr) {
         WriteTo(handle, offset, size, value);
         LibpciGuard::Run([&] { pci_free_dev(handle); });
@@ -220,28 +246,31 @@ void HostBus::Enumerate()
         return;
     // A scan that fails half-way, say as a function is being removed, keeps what it listed.
     LibpciGuard::Run([&] { pci_scan_bus(fReader); });
-    std::vector<Function> found;
-    for (pci_dev* handle = fReader->devices; handle != nullptr; handle = handle->next)
-        found.push_back({handle, handle->domain, {handle->bus, handle->dev, handle->func}});
-    std::ranges::sort(found, {}, [](const Function& function) {
-        return std::tuple(function.domain, function.address);
-    });
-    std::set<PciAddress> listed;
-    for (const Function& function : found) {
-        if (listed.insert(function.address).second)
-            fFunctions.push_back(function);
+    std::vector<std::pair<PciLocation, pci_dev*>> found;
+    for (pci_dev* handle = fReader->devices; handle != nullptr; handle = handle->next) {
+        const PciAddress address{handle->bus, handle->dev, handle->func};
+        found.emplace_back(PciLocation(address, uint32(handle->domain)), handle);
     }
+    std::ranges::sort(found, {}, &std::pair<PciLocation, pci_dev*>::first);
+    std::vector<PciLocation> locations;
+    for (const auto& [location, handle] : found)
+        locations.push_back(location);
+    fIndex = FunctionIndex(locations);
+    for (size_t n = 0; n < fIndex.Count(); ++n)
+        fFunctions.push_back({found[fIndex[n].source].second});
+    fReach = FindReach();
 }
 
-const HostBus::Function* HostBus::Find(PciAddress address) const
+HostBus::Function* HostBus::Find(PciAddress address)
 {
-    const auto found = std::ranges::find(fFunctions, address, &Function::address);
-    return found != fFunctions.end() ? &*found : nullptr;
+    const std::optional<size_t> n = fIndex.Find(address);
+    return n ? &fFunctions[*n] : nullptr;
 }
 
-pci_config_reach HostBus::Reach()
+pci_config_reach HostBus::Reach() { return fReach; }
+
+pci_config_reach HostBus::FindReach() const
 {
-    std::lock_guard lock(fLock);
     if (fFunctions.empty())
         return PCI_REACH_ALL;
     const Function& first = fFunctions.front();
@@ -252,12 +281,12 @@ pci_config_reach HostBus::Reach()
     LibpciGuard::Run([&] { whole = pci_read_block(first.handle, config::kHeaderSize, &byte, 1); });
     if (whole == 0)
         return PCI_REACH_FIRST_64_BYTES;
-    return CanWrite(first) ? PCI_REACH_ALL : PCI_REACH_READ_ONLY;
+    return CanWrite(fIndex[0].location) ? PCI_REACH_ALL : PCI_REACH_READ_ONLY;
 }
 
 // Only the kernel's sysfs files can be written, and only by whoever may open them for
 // writing; the other methods (a dump file) take no writes at all.
-bool HostBus::CanWrite(const Function& function) const
+bool HostBus::CanWrite(const PciLocation& location) const
 {
     if (fReader->method != PCI_ACCESS_SYS_BUS_PCI)
         return false;
@@ -266,7 +295,8 @@ bool HostBus::CanWrite(const Function& function) const
     if (root == nullptr)
         return false;
     char path[512];
-    std::snprintf(path, sizeof(path), "%s/devices/%04x:%02x:%02x.%d/config", root, function.domain,
-                  function.address.bus, function.address.device, function.address.function);
+    std::snprintf(path, sizeof(path), "%s/devices/%04x:%02x:%02x.%d/config", root,
+                  unsigned(location.domain), location.address.bus, location.address.device,
+                  location.address.function);
     return faccessat(AT_FDCWD, path, W_OK, AT_EACCESS) == 0;
 }

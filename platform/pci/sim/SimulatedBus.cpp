@@ -1,19 +1,35 @@
 #include "SimulatedBus.h"
 
-#include <iterator>
+#include <algorithm>
 #include <utility>
 
-SimulatedBus::SimulatedBus(const std::vector<SimulatedFunction>& functions, std::string machineName)
-    : fMachineName(std::move(machineName))
+namespace {
+
+// In listing order, each location once: of two at one location the later given stays.
+std::vector<SimulatedFunction> Listed(std::vector<SimulatedFunction> functions)
 {
-    for (const SimulatedFunction& function : functions)
-        fFunctions.insert_or_assign(function.Address(), function);
+    std::ranges::reverse(functions);
+    std::ranges::stable_sort(functions, {}, &SimulatedFunction::Location);
+    const auto repeats = std::ranges::unique(functions, {}, &SimulatedFunction::Location);
+    functions.erase(repeats.begin(), repeats.end());
+    return functions;
 }
 
-void SimulatedBus::Remove(PciAddress address)
+std::vector<PciLocation> LocationsOf(const std::vector<SimulatedFunction>& functions)
 {
-    std::lock_guard lock(fLock);
-    fFunctions.erase(address);
+    std::vector<PciLocation> locations;
+    locations.reserve(functions.size());
+    for (const SimulatedFunction& function : functions)
+        locations.push_back(function.Location());
+    return locations;
+}
+
+} // namespace
+
+SimulatedBus::SimulatedBus(std::vector<SimulatedFunction> functions, std::string machineName)
+    : fMachineName(std::move(machineName)), fFunctions(Listed(std::move(functions))),
+      fIndex(LocationsOf(fFunctions))
+{
 }
 
 std::vector<ConfigWrite> SimulatedBus::WriteLog() const
@@ -22,29 +38,22 @@ std::vector<ConfigWrite> SimulatedBus::WriteLog() const
     return fWriteLog;
 }
 
-void SimulatedBus::ClearWriteLog()
-{
-    std::lock_guard lock(fLock);
-    fWriteLog.clear();
-}
-
 status_t SimulatedBus::GetNthInfo(int32 index, pci_info* info)
 {
     std::lock_guard lock(fLock);
-    if (index >= int32(fFunctions.size()))
+    if (size_t(index) >= fIndex.Count())
         return B_BAD_INDEX;
-    *info = std::next(fFunctions.begin(), index)->second.Info();
+    const FunctionIndex::Entry& entry = fIndex[index];
+    *info = fFunctions[entry.source].Info(entry.address);
     return B_OK;
 }
 
 uint32 SimulatedBus::Read(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size)
 {
     std::lock_guard lock(fLock);
-    const auto found = fFunctions.find({bus, device, function});
+    const SimulatedFunction* found = Find({bus, device, function});
     // No device answers, so the bus reads all ones, as a master abort does.
-    if (found == fFunctions.end())
-        return 0xFFFFFFFF;
-    return found->second.Read(offset, size);
+    return found != nullptr ? found->Read(offset, size) : 0xFFFFFFFF;
 }
 
 void SimulatedBus::Write(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size,
@@ -53,9 +62,27 @@ void SimulatedBus::Write(uint8 bus, uint8 device, uint8 function, int32 offset, 
     std::lock_guard lock(fLock);
     const PciAddress address{bus, device, function};
     fWriteLog.push_back({address, offset, size, value});
-    const auto found = fFunctions.find(address);
-    if (found != fFunctions.end())
-        found->second.Write(offset, size, value);
+    if (SimulatedFunction* found = Find(address))
+        found->Write(offset, size, value);
+}
+
+int32 SimulatedBus::ConfigSize(uint8 bus, uint8 device, uint8 function)
+{
+    std::lock_guard lock(fLock);
+    const SimulatedFunction* found = Find({bus, device, function});
+    return found != nullptr ? found->Size() : config::kSpaceSize;
+}
+
+std::optional<PciLocation> SimulatedBus::Location(uint8 bus, uint8 device, uint8 function)
+{
+    const std::optional<size_t> n = fIndex.Find({bus, device, function});
+    return n ? std::optional(fIndex[*n].location) : std::nullopt;
 }
 
 const char* SimulatedBus::MachineName() const { return fMachineName.c_str(); }
+
+SimulatedFunction* SimulatedBus::Find(PciAddress address)
+{
+    const std::optional<size_t> n = fIndex.Find(address);
+    return n ? &fFunctions[fIndex[*n].source] : nullptr;
+}

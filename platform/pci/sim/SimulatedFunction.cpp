@@ -21,9 +21,9 @@ int32 BarOffset(int index) { return kBaseRegisters + 4 * index; }
 
 } // namespace
 
-SimulatedFunction::SimulatedFunction(PciAddress address, uint16 vendorId, uint16 deviceId,
+SimulatedFunction::SimulatedFunction(PciLocation location, uint16 vendorId, uint16 deviceId,
                                      uint32 classCode, uint8 revision, uint8 headerType)
-    : fAddress(address)
+    : fLocation(location), fImage(kSpaceSize), fWritable(kSpaceSize), fClearedByOne(kSpaceSize)
 {
     Define(kVendorId, 2, vendorId);
     Define(kDeviceId, 2, deviceId);
@@ -45,15 +45,22 @@ SimulatedFunction::SimulatedFunction(PciAddress address, uint16 vendorId, uint16
     Define(kBridgeControl, 2, 0, kBridgeControlWritable);
 }
 
-SimulatedFunction::SimulatedFunction(PciAddress address, std::span<const uint8, kSpaceSize> image)
-    : SimulatedFunction(address, 0, 0, 0, 0, image[kHeaderType])
+SimulatedFunction::SimulatedFunction(PciLocation location, std::span<const uint8> image)
+    : SimulatedFunction(location, 0, 0, 0, 0,
+                        image.size() > kHeaderType ? image[kHeaderType] : 0xFF)
 {
-    std::ranges::copy(image, fImage.begin());
+    fImage.assign(image.size() > size_t(kSpaceSize) ? kExtendedSpaceSize : kSpaceSize, 0xFF);
+    std::ranges::copy(image.first(std::min(image.size(), fImage.size())), fImage.begin());
 }
 
 SimulatedFunction& SimulatedFunction::Define(int32 offset, int32 size, uint32 value,
                                              uint32 writable, uint32 clearedByOne)
 {
+    const size_t end = size_t(offset + size);
+    if (end > fImage.size())
+        fImage.resize(kExtendedSpaceSize);
+    for (Bytes* mask : {&fWritable, &fClearedByOne})
+        mask->resize(std::max(mask->size(), end));
     for (int32 i = 0; i < size; ++i) {
         const int shift = 8 * i;
         fImage[offset + i] = uint8(value >> shift);
@@ -95,16 +102,21 @@ SimulatedFunction& SimulatedFunction::Subsystem(uint16 vendorId, uint16 id)
     return Define(kSubsystemVendorId, 4, uint32(id) << 16 | vendorId);
 }
 
-PciAddress SimulatedFunction::Address() const { return fAddress; }
+const PciLocation& SimulatedFunction::Location() const { return fLocation; }
+
+int32 SimulatedFunction::Size() const { return int32(fImage.size()); }
 
 uint32 SimulatedFunction::Read(int32 offset, int32 size) const
 {
+    if (offset < 0 || offset + size > Size())
+        return 0xFFFFFFFF;
     return Gather(fImage, offset, size);
 }
 
 void SimulatedFunction::Write(int32 offset, int32 size, uint32 value)
 {
-    for (int32 i = 0; i < size; ++i) {
+    // Bytes past the masks are read-only, as most of an extended space is.
+    for (int32 i = 0; i < size && offset >= 0 && size_t(offset + i) < fWritable.size(); ++i) {
         const uint8 written = uint8(value >> (8 * i));
         uint8& byte = fImage[offset + i];
         const uint8 writable = fWritable[offset + i];
@@ -113,9 +125,9 @@ void SimulatedFunction::Write(int32 offset, int32 size, uint32 value)
     }
 }
 
-pci_info SimulatedFunction::Info() const
+pci_info SimulatedFunction::Info(PciAddress address) const
 {
-    return ConfigDecoder(fAddress, std::span(fImage).first<kHeaderSize>(), Facts()).Decode();
+    return ConfigDecoder(address, std::span(fImage).first<kHeaderSize>(), Facts()).Decode();
 }
 
 uint32 SimulatedFunction::Gather(const Bytes& bytes, int32 offset, int32 size)

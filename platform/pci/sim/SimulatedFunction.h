@@ -3,29 +3,31 @@
 
 #include "ConfigRegisters.h"
 #include "PCI.h"
-#include "PciAddress.h"
+#include "PciLocation.h"
 #include "PlatformFacts.h"
 
-#include <array>
 #include <span>
+#include <vector>
 
-// One function's configuration space, behaving as hardware does: each byte has the bits
-// software may change and the bits a written 1 clears; everything else is read-only, and space
-// that no register was defined in reads 0 and ignores writes.
+// One function's configuration space, 256 bytes or, for a PCI Express function, 4096, behaving
+// as hardware does: each byte has the bits software may change and the bits a written 1
+// clears; everything else is read-only, and space that no register was defined in reads 0 and
+// ignores writes.
 class SimulatedFunction {
 public:
     // Sets up what every function has: read-only IDs, revision, class and header type, a
     // command register, status error bits that a written 1 clears, a writable line size,
     // latency timer and interrupt line, and for a bridge its writable bus numbers and windows.
-    SimulatedFunction(PciAddress address, uint16 vendorId, uint16 deviceId, uint32 classCode,
+    SimulatedFunction(PciLocation location, uint16 vendorId, uint16 deviceId, uint32 classCode,
                       uint8 revision, uint8 headerType = 0);
-    // A copy of a function in the state image holds. Its registers take writes by the rules
-    // above; everything else, base address registers among it (a copy cannot tell what size
-    // they decode), is read-only.
-    SimulatedFunction(PciAddress address, std::span<const uint8, config::kSpaceSize> image);
+    // A copy of a function in the state image holds: 256 bytes, or 4096 where image holds more
+    // than 256; bytes past the image read as all ones. Its header's registers take writes by
+    // the rules above; everything else, base address registers among it (a copy cannot tell
+    // what size they decode), is read-only.
+    SimulatedFunction(PciLocation location, std::span<const uint8> image);
 
     // Shapes one register: its value, the bits software may change and the bits a written 1
-    // clears.
+    // clears. A register past the standard space gives the function its extended space.
     SimulatedFunction& Define(int32 offset, int32 size, uint32 value, uint32 writable = 0,
                               uint32 clearedByOne = 0);
     // Base address registers answer a write of all ones with their size mask: only the
@@ -36,23 +38,26 @@ public:
     SimulatedFunction& Interrupt(uint8 pin, uint8 line);
     SimulatedFunction& Subsystem(uint16 vendorId, uint16 id);
 
-    PciAddress Address() const;
+    const PciLocation& Location() const;
+    int32 Size() const;
     uint32 Read(int32 offset, int32 size) const;
     void Write(int32 offset, int32 size, uint32 value);
-    pci_info Info() const;
+    // The record of the function as the calls name it, at address.
+    pci_info Info(PciAddress address) const;
 
 private:
-    using Bytes = std::array<uint8, config::kSpaceSize>;
+    using Bytes = std::vector<uint8>;
 
     static uint32 Gather(const Bytes& bytes, int32 offset, int32 size);
     uint8 Layout() const;
     int32 RomOffset() const;
     PlatformFacts Facts() const;
 
-    PciAddress fAddress;
-    Bytes fImage{};
-    Bytes fWritable{};
-    Bytes fClearedByOne{};
+    PciLocation fLocation;
+    Bytes fImage;
+    // Only as long as the registers defined in them: past that, bytes take no writes.
+    Bytes fWritable;
+    Bytes fClearedByOne;
 };
 
 #endif
