@@ -1,8 +1,8 @@
 #ifndef PCIZ_APP_WINDOW_MESSAGES_H
 #define PCIZ_APP_WINDOW_MESSAGES_H
 
-// The messages the two windows and their controls exchange. A device selection has no code of
-// its own: its code is the device's index in the device table.
+// The messages the windows, their controls and the editor's bus thread exchange. A device
+// selection has no code of its own: its code is the device's index in the device table.
 
 #include <SupportDefs.h>
 
@@ -16,15 +16,40 @@ enum : uint32 {
     // A cell to the editor: write one byte. Fields: ID, DAtA, and bus, device, function naming
     // the function the byte was typed for.
     kWriteRequest = FourCharCode("RITE"),
+    // The editor's page control: show another page of an extended space. Field: page.
+    kPageChosen = FourCharCode("PAGE"),
+    // Editor to its bus thread: read a page. Fields: bus, device, function, page, serial.
+    kReadPage = FourCharCode("RDPG"),
+    // Editor to its bus thread: write a byte, then read its page again. Fields: bus, device,
+    // function, page, serial, ID (the offset in the whole space), DAtA.
+    kWriteByte = FourCharCode("WRBY"),
+    // The bus thread to the editor: the bytes of a page as read. Fields: bus, device,
+    // function, page, serial, bytes, size, domain, real bus; after a write also ID and DAtA.
+    kPageBytes = FourCharCode("BYTS"),
+    // To the editor, a while after a request: if bytes asked for have not come yet, say it is
+    // reading.
+    kStillReading = FourCharCode("SLOW"),
 };
 
 // Int8 fields of the editor address message and the write request, each an unsigned byte.
 inline constexpr const char kBusField[] = "bus";
 inline constexpr const char kDeviceField[] = "device";
 inline constexpr const char kFunctionField[] = "function";
-// Int32: the configuration-space offset of the cell, 0 to 255.
+// Int32: the configuration-space offset of the cell, 0 to 255 on the first page, and past
+// that on the pages of an extended space.
 inline constexpr const char kOffsetField[] = "ID";
 // Int8: the byte to write.
 inline constexpr const char kDataField[] = "DAtA";
+// Int32: a page of 256 bytes, 0 to 15.
+inline constexpr const char kPageField[] = "page";
+// Int32: which request of the editor a reply answers; later requests have larger ones.
+inline constexpr const char kSerialField[] = "serial";
+// B_RAW_TYPE: the 256 bytes of a page, as read one at a time.
+inline constexpr const char kBytesField[] = "bytes";
+// Int32: the size of the function's configuration space, 256 or 4096.
+inline constexpr const char kSizeField[] = "size";
+// Int32 and Int8: the PCI domain and bus number where the function really sits.
+inline constexpr const char kDomainField[] = "domain";
+inline constexpr const char kRealBusField[] = "real bus";
 
 #endif

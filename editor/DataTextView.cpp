@@ -5,7 +5,10 @@
 #include <FunctionFields.h>
 #include <Looper.h>
 #include <Message.h>
+#include <TypeConstants.h>
 #include <WindowMessages.h>
+
+#include <AppDefs.h>
 
 namespace {
 
@@ -49,11 +52,24 @@ void DataTextView::SetFunction(uint8 bus, uint8 device, uint8 function)
     PutFunction(fWriteRequest.get(), bus, device, function);
 }
 
+void DataTextView::SetOffset(int32 offset)
+{
+    fWriteRequest->RemoveName(kOffsetField);
+    fWriteRequest->AddInt32(kOffsetField, offset);
+}
+
 void DataTextView::KeyDown(const char* bytes, int32 numBytes)
 {
     // A character of more than one byte can never be a hex digit.
     if (numBytes != 1)
         return;
+    if (bytes[0] == B_PAGE_UP || bytes[0] == B_PAGE_DOWN) {
+        // Turning pages is the editor's, wherever the focus is.
+        BMessage key(B_KEY_DOWN);
+        key.AddData("bytes", B_RAW_TYPE, bytes, 1);
+        fTarget->PostMessage(&key);
+        return;
+    }
     if (bytes[0] == B_ENTER) {
         // A locked cell that kept the focus must not write its byte back.
         if (IsEditable())

@@ -23,8 +23,10 @@ public:
 
     // Shows text as the byte read from the device, the text that leaving the cell puts back.
     void ShowDeviceByte(const char* text);
-    // The function whose byte the cell shows; its write requests name it.
+    // The function whose byte the cell shows, and where in its space; its write requests name
+    // both.
     void SetFunction(uint8 bus, uint8 device, uint8 function);
+    void SetOffset(int32 offset);
 
     void KeyDown(const char* bytes, int32 numBytes) override;
     void MakeFocus(bool focus = true) override;

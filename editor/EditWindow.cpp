@@ -1,15 +1,22 @@
 #include "EditWindow.h"
 
+#include "ConfigLooper.h"
 #include "DataTextView.h"
 
+#include <AppDefs.h>
 #include <CheckBox.h>
 #include <EditorOpenFlag.h>
 #include <FunctionFields.h>
+#include <InterfaceDefs.h>
+#include <MenuField.h>
+#include <MenuItem.h>
 #include <Message.h>
-#include <PCI.h>
+#include <MessageRunner.h>
 #include <PciMachine.h>
 #include <PciStringView.h>
+#include <PopUpMenu.h>
 #include <SpaceStringView.h>
+#include <TypeConstants.h>
 #include <WindowMessages.h>
 #include <WindowTitle.h>
 
@@ -19,6 +26,10 @@ namespace {
 
 constexpr float kRowHeight = 12;
 constexpr float kColumnWidth = 18;
+constexpr int32 kPageSize = ConfigLooper::kPageSize;
+// How long bytes may take before the editor says it is reading: long enough that a device
+// answering at its usual speed never makes the title flicker.
+constexpr bigtime_t kReadingNoticeDelay = 100'000;
 
 // What a person cannot do on this bus is said where they would try it, briefly enough to fit
 // the title bar of a window this narrow.
@@ -34,16 +45,24 @@ const char* ReachNote()
     }
 }
 
+// " 0:" ... "F0:" on the first page, as for a function of 256 bytes; "100:" ... "FF0:" past it.
+void RowLabelText(char (&text)[8], int page, int row)
+{
+    std::snprintf(text, sizeof(text), page == 0 ? "%2X:" : "%3X:", page * kPageSize + row * 16);
+}
+
 } // namespace
 
 EditWindow::EditWindow(BRect frame, uint8 bus, uint8 device, uint8 function)
     : BWindow(frame, WindowTitle("Edit PCI Config", ReachNote()).c_str(), B_TITLED_WINDOW,
-              B_NOT_RESIZABLE | B_NOT_ZOOMABLE, B_CURRENT_WORKSPACE)
+              B_NOT_RESIZABLE | B_NOT_ZOOMABLE, B_CURRENT_WORKSPACE),
+      fNewestRead(std::make_shared<std::atomic<int32>>(0))
 {
     BFont cellFont(be_fixed_font);
     AddReadOnlyBox();
     fTitle = new PciStringView(BRect(6, 7, 200, 18), "title", "");
     AddChild(fTitle);
+    AddPageControl();
     cellFont.SetSize(10.0);
     for (int row = 0; row < kRows; ++row)
         AddGridRow(row, cellFont);
@@ -51,10 +70,13 @@ EditWindow::EditWindow(BRect frame, uint8 bus, uint8 device, uint8 function)
     fDevice = device;
     fFunction = function;
     TargetCells();
+    fBusWork = new ConfigLooper(BMessenger(this), fNewestRead);
+    fBusThread = BMessenger(fBusWork);
+    fBusWork->Run();
     Reload(bus, device, function);
 }
 
-EditWindow::~EditWindow() = default;
+EditWindow::~EditWindow() { StopBusWork(); }
 
 void EditWindow::AddReadOnlyBox()
 {
@@ -66,11 +88,28 @@ void EditWindow::AddReadOnlyBox()
     AddChild(box);
 }
 
+// Shown only for a function with more than 256 bytes: for any other the editor stays as it is.
+void EditWindow::AddPageControl()
+{
+    auto* pages = new BPopUpMenu("000");
+    for (int page = 0; page < kPages; ++page) {
+        char label[8];
+        std::snprintf(label, sizeof(label), "%03X", page * kPageSize);
+        auto* choice = new BMessage(kPageChosen);
+        choice->AddInt32(kPageField, page);
+        pages->AddItem(new BMenuItem(label, choice));
+    }
+    fPageControl = new BMenuField(BRect(200, 4, 246, 20), "page", "", pages,
+                                  B_FOLLOW_LEFT | B_FOLLOW_TOP, B_WILL_DRAW | B_NAVIGABLE);
+    fPageControl->Hide();
+    AddChild(fPageControl);
+}
+
 void EditWindow::AddGridRow(int row, const BFont& font)
 {
     const float y = kRowHeight * row;
     char text[8];
-    std::snprintf(text, sizeof(text), "%2X:", row * kColumns);
+    RowLabelText(text, 0, row);
     fRowLabels[row] = new SpaceStringView(BRect(10, y + 31, 40, y + 43), "data", text);
     fRowLabels[row]->ResizeToPreferred();
     AddChild(fRowLabels[row]);
@@ -86,20 +125,11 @@ void EditWindow::AddGridRow(int row, const BFont& font)
 
 void EditWindow::Reload(uint8 bus, uint8 device, uint8 function)
 {
-    char text[64];
-    std::snprintf(text, sizeof(text), "bus %X     device %X     function %X", unsigned(bus),
-                  unsigned(device), unsigned(function));
-    fTitle->SetText(text);
-    // One byte per read, never wider: a wide read of some registers has side effects. All
-    // reads come first: where each read traps to a hypervisor, cells updated in between run on
-    // cold caches and cost several times more.
-    uint32 bytes[kCells];
-    for (int offset = 0; offset < kCells; ++offset)
-        bytes[offset] = read_pci_config(bus, device, function, offset, 1);
-    for (int offset = 0; offset < kCells; ++offset) {
-        std::snprintf(text, sizeof(text), "%X", bytes[offset]);
-        fCells[offset]->ShowDeviceByte(text);
-    }
+    BMessage request(kReadPage);
+    PutFunction(&request, bus, device, function);
+    request.AddInt32(kPageField, fPage);
+    // Any older page still being read will never be shown: its reading may stop.
+    *fNewestRead = Ask(&request);
 }
 
 void EditWindow::MessageReceived(BMessage* message)
@@ -114,6 +144,21 @@ void EditWindow::MessageReceived(BMessage* message)
     case kWriteRequest:
         WriteByte(message);
         break;
+    case kPageBytes:
+        ShowBytes(message);
+        break;
+    case kStillReading:
+        ShowReading();
+        break;
+    case kPageChosen: {
+        int32 page = 0;
+        if (message->FindInt32(kPageField, &page) == B_OK)
+            TurnPage(page);
+        break;
+    }
+    case B_KEY_DOWN:
+        TakeKey(message);
+        break;
     default:
         break;
     }
@@ -124,6 +169,8 @@ void EditWindow::ShowAddress(const BMessage* message)
     // A message that lacks one of the three changes nothing.
     if (!FindFunction(message, &fBus, &fDevice, &fFunction))
         return;
+    // Another function starts on its first page.
+    fPage = 0;
     TargetCells();
     Reload(fBus, fDevice, fFunction);
     // The cell typed into showed another function's byte: nothing of that typing goes on.
@@ -148,11 +195,15 @@ void EditWindow::ToggleReadOnly()
     fReadOnly = fReadOnly == 1 ? 0 : 1;
     if (fReadOnly == 1)
         DropTyping();
-    const bool unlocked = fReadOnly == 0;
-    for (DataTextView* cell : fCells) {
-        cell->MakeSelectable(unlocked);
-        cell->MakeEditable(unlocked);
-    }
+    for (DataTextView* cell : fCells)
+        cell->MakeSelectable(fReadOnly == 0);
+    LetCellsTakeTyping(!fSayingReading);
+}
+
+void EditWindow::LetCellsTakeTyping(bool take)
+{
+    for (DataTextView* cell : fCells)
+        cell->MakeEditable(take && fReadOnly == 0);
 }
 
 void EditWindow::WriteByte(const BMessage* message)
@@ -162,14 +213,17 @@ void EditWindow::WriteByte(const BMessage* message)
         return;
     int8 data = 0;
     int32 offset = 0;
-    // Without both fields, or for an offset outside the space, nothing is written.
+    // Without both fields, or for an offset outside the page shown, nothing is written.
     if (message->FindInt8(kDataField, &data) != B_OK
-        || message->FindInt32(kOffsetField, &offset) != B_OK || offset < 0 || offset >= kCells
-        || !IsForShownFunction(message))
+        || message->FindInt32(kOffsetField, &offset) != B_OK || offset < 0 || offset >= fSize
+        || offset / kPageSize != fPage || !IsForShownFunction(message))
         return;
-    write_pci_config(fBus, fDevice, fFunction, offset, 1, static_cast<uint8>(data));
-    // Read back everything: what the device really holds is what the person sees.
-    Reload(fBus, fDevice, fFunction);
+    BMessage job(kWriteByte);
+    PutFunction(&job, fBus, fDevice, fFunction);
+    job.AddInt32(kPageField, fPage);
+    job.AddInt32(kOffsetField, offset);
+    job.AddInt8(kDataField, data);
+    Ask(&job);
 }
 
 // A byte typed for one function is never written to another: a device picked in the menu may
@@ -181,6 +235,165 @@ bool EditWindow::IsForShownFunction(const BMessage* message) const
     uint8 function = 0;
     return FindFunction(message, &bus, &device, &function) && bus == fBus && device == fDevice
            && function == fFunction;
+}
+
+void EditWindow::TurnPage(int page)
+{
+    if (page < 0 || page >= fSize / kPageSize || page == fPage)
+        return;
+    fPage = page;
+    DropTyping();
+    if (BMenuItem* item = fPageControl->Menu()->ItemAt(page))
+        item->SetMarked(true);
+    Reload(fBus, fDevice, fFunction);
+}
+
+void EditWindow::TakeKey(const BMessage* message)
+{
+    const void* bytes = nullptr;
+    ssize_t count = 0;
+    if (message->FindData("bytes", B_RAW_TYPE, &bytes, &count) != B_OK || count != 1)
+        return;
+    const uchar key = *static_cast<const uchar*>(bytes);
+    if (key == B_PAGE_DOWN)
+        TurnPage(fPage + 1);
+    else if (key == B_PAGE_UP)
+        TurnPage(fPage - 1);
+}
+
+int32 EditWindow::Ask(BMessage* request)
+{
+    const int32 serial = ++fLastSerial;
+    request->AddInt32(kSerialField, serial);
+    fAwaitedSerial = serial;
+    fBusThread.SendMessage(request);
+    const BMessage notice(kStillReading);
+    fReadingNotice =
+        std::make_unique<BMessageRunner>(BMessenger(this), &notice, kReadingNoticeDelay, 1);
+    return serial;
+}
+
+void EditWindow::ShowBytes(const BMessage* reply)
+{
+    if (!Answers(reply))
+        return;
+    const void* data = nullptr;
+    ssize_t count = 0;
+    int32 page = 0;
+    int32 size = 0;
+    reply->FindData(kBytesField, B_RAW_TYPE, &data, &count);
+    reply->FindInt32(kPageField, &page);
+    reply->FindInt32(kSizeField, &size);
+    reply->FindInt32(kSerialField, &fShownSerial);
+    fSize = size;
+    ShowHeading(reply);
+    ShowPageControl(size);
+    if (page != fShownPage)
+        ShowPageOffsets(page);
+    const auto* bytes = static_cast<const uint8*>(data);
+    char text[8];
+    for (int offset = 0; offset < kCells; ++offset) {
+        std::snprintf(text, sizeof(text), "%X", unsigned(bytes[offset]));
+        fCells[offset]->ShowDeviceByte(text);
+    }
+    if (fShownSerial >= fAwaitedSerial) {
+        fReadingNotice.reset();
+        if (fSayingReading) {
+            fSayingReading = false;
+            LetCellsTakeTyping(true);
+        }
+    }
+}
+
+// The row labels, and the offsets the cells write to, of the page whose bytes they show now.
+void EditWindow::ShowPageOffsets(int page)
+{
+    fShownPage = page;
+    char text[8];
+    for (int row = 0; row < kRows; ++row) {
+        RowLabelText(text, page, row);
+        fRowLabels[row]->SetText(text);
+        fRowLabels[row]->ResizeToPreferred();
+    }
+    for (int offset = 0; offset < kCells; ++offset)
+        fCells[offset]->SetOffset(page * kPageSize + offset);
+}
+
+// Only the bytes of the function and page asked for now, and newer than those shown, are
+// shown: a reply for a function the editor no longer shows never reaches the grid.
+bool EditWindow::Answers(const BMessage* reply) const
+{
+    int32 page = -1;
+    int32 serial = 0;
+    int32 size = 0;
+    const void* data = nullptr;
+    ssize_t count = 0;
+    return IsForShownFunction(reply) && reply->FindInt32(kPageField, &page) == B_OK && page == fPage
+           && reply->FindInt32(kSerialField, &serial) == B_OK && serial > fShownSerial
+           && reply->FindInt32(kSizeField, &size) == B_OK && size >= kPageSize
+           && reply->FindData(kBytesField, B_RAW_TYPE, &data, &count) == B_OK && count == kCells;
+}
+
+// A function outside the first PCI domain is named as lspci names it, as its bus number here
+// may stand in for another.
+void EditWindow::ShowHeading(const BMessage* reply)
+{
+    int32 domain = 0;
+    int8 realBus = 0;
+    reply->FindInt32(kDomainField, &domain);
+    reply->FindInt8(kRealBusField, &realBus);
+    char text[64];
+    if (domain == 0)
+        std::snprintf(text, sizeof(text), "bus %X     device %X     function %X",
+                      unsigned(uint8(realBus)), unsigned(fDevice), unsigned(fFunction));
+    else
+        std::snprintf(text, sizeof(text), "%04x:%02x:%02x.%x", unsigned(domain),
+                      unsigned(uint8(realBus)), unsigned(fDevice), unsigned(fFunction));
+    fTitle->SetText(text);
+}
+
+void EditWindow::ShowPageControl(int32 size)
+{
+    if (size > kPageSize && fPageControl->IsHidden()) {
+        fPageControl->Menu()->ItemAt(fPage)->SetMarked(true);
+        fPageControl->Show();
+    } else if (size <= kPageSize && !fPageControl->IsHidden()) {
+        fPageControl->Hide();
+    }
+}
+
+// Bytes that take longer than a device at its usual speed: the person is told, the cells are
+// emptied so that no byte of another function or page passes for one of these, and they take
+// no typing until the bytes are there.
+void EditWindow::ShowReading()
+{
+    if (fShownSerial >= fAwaitedSerial || fSayingReading)
+        return;
+    fSayingReading = true;
+    DropTyping();
+    LetCellsTakeTyping(false);
+    char text[64];
+    std::snprintf(text, sizeof(text), "reading bus %X device %X function %X...", unsigned(fBus),
+                  unsigned(fDevice), unsigned(fFunction));
+    fTitle->SetText(text);
+    for (DataTextView* cell : fCells)
+        cell->ShowDeviceByte("");
+}
+
+void EditWindow::Quit()
+{
+    StopBusWork();
+    BWindow::Quit();
+}
+
+// The reading in hand stops between two reads, and nothing more is read or written for a
+// window that has closed; the thread ends on its own, without this window waiting for it.
+void EditWindow::StopBusWork()
+{
+    if (fBusWork == nullptr)
+        return;
+    fBusWork->Quit();
+    fBusWork = nullptr;
 }
 
 bool EditWindow::QuitRequested()

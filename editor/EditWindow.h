@@ -1,16 +1,26 @@
 #ifndef PCIZ_EDITOR_EDIT_WINDOW_H
 #define PCIZ_EDITOR_EDIT_WINDOW_H
 
+#include <Messenger.h>
 #include <Window.h>
 
+#include <atomic>
+#include <memory>
+
 class BFont;
+class BMenuField;
+class BMessageRunner;
+class ConfigLooper;
 class DataTextView;
 class PciStringView;
 class SpaceStringView;
 
-// The 256 bytes of one function's configuration space as a 16 x 16 grid of hex cells, read
-// live from the device. It starts locked; once "Read Only" is cleared, a byte typed into a
-// cell and confirmed with Enter is written, and the whole grid is read back.
+// One function's configuration space as a 16 x 16 grid of hex cells, read live from the
+// device: 256 bytes, or for a PCI Express function with an extended space one page of 256 of
+// its 4096 at a time. It starts locked; once "Read Only" is cleared, a byte typed into a cell
+// and confirmed with Enter is written, and the page is read back. Reads and writes run on a
+// thread of the editor's own, so a slow device never stops a window: the title row and the
+// cells change together once the bytes of the function named have arrived.
 class EditWindow : public BWindow {
 public:
     EditWindow(BRect frame, uint8 bus, uint8 device, uint8 function);
@@ -18,17 +28,20 @@ public:
 
     void MessageReceived(BMessage* message) override;
     bool QuitRequested() override;
+    void Quit() override;
 
-    // Shows the function's address in the title and reads all 256 bytes into the cells, one
-    // byte at a time.
+    // Asks for the page shown of the function's bytes, read one byte at a time; they show
+    // once they arrive.
     void Reload(uint8 bus, uint8 device, uint8 function);
 
 private:
     static constexpr int kRows = 16;
     static constexpr int kColumns = 16;
     static constexpr int kCells = kRows * kColumns;
+    static constexpr int kPages = 16;
 
     void AddReadOnlyBox();
+    void AddPageControl();
     void AddGridRow(int row, const BFont& font);
     void ShowAddress(const BMessage* message);
     void TargetCells();
@@ -36,14 +49,43 @@ private:
     void ToggleReadOnly();
     void WriteByte(const BMessage* message);
     bool IsForShownFunction(const BMessage* message) const;
+    void TurnPage(int page);
+    void TakeKey(const BMessage* message);
+
+    // The bus thread's side.
+    int32 Ask(BMessage* request);
+    void ShowBytes(const BMessage* reply);
+    bool Answers(const BMessage* reply) const;
+    void ShowHeading(const BMessage* reply);
+    void ShowPageControl(int32 size);
+    void ShowPageOffsets(int page);
+    void ShowReading();
+    void LetCellsTakeTyping(bool take);
+    void StopBusWork();
 
     PciStringView* fTitle = nullptr;
     SpaceStringView* fRowLabels[kRows] = {};
     DataTextView* fCells[kCells] = {};
+    BMenuField* fPageControl = nullptr;
     uint8 fReadOnly = 1;
     uint8 fBus = 0;
     uint8 fDevice = 0;
     uint8 fFunction = 0;
+    // The page asked for, and the one whose bytes the cells show.
+    int fPage = 0;
+    int fShownPage = 0;
+    // Of the function whose bytes the cells show.
+    int32 fSize = 256;
+
+    ConfigLooper* fBusWork = nullptr;
+    BMessenger fBusThread;
+    std::shared_ptr<std::atomic<int32>> fNewestRead;
+    int32 fLastSerial = 0;
+    // The newest request whose bytes the cells show, and the one they wait for.
+    int32 fShownSerial = 0;
+    int32 fAwaitedSerial = 0;
+    bool fSayingReading = false;
+    std::unique_ptr<BMessageRunner> fReadingNotice;
 };
 
 #endif

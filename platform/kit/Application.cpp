@@ -2,6 +2,7 @@
 
 #include "native/ApplicationState.h"
 #include "native/KitRuntime.h"
+#include "native/LooperState.h"
 
 #include <Window.h>
 
@@ -13,6 +14,7 @@ BApplication::BApplication(const char*)
     : fApplicationState(std::make_unique<kit::ApplicationState>())
 {
     fApplicationState->ownsQtApplication = kit::EnsureApplication();
+    kit::LooperState::Of(this).ServeOnGuiThread();
     be_app = this;
 }
 
@@ -22,6 +24,8 @@ BApplication::~BApplication()
     // Windows still open when the application ends go with it.
     while (!kit::LiveWindows().empty())
         delete kit::LiveWindows().back();
+    // Nothing of the program may outlive it: a thread in the middle of a read ends after it.
+    kit::LooperThreads::QuitAll();
     if (be_app == this)
         be_app = nullptr;
     if (fApplicationState->ownsQtApplication)

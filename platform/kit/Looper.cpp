@@ -2,24 +2,43 @@
 
 #include "native/LooperRegistry.h"
 #include "native/LooperState.h"
+#include "native/MessageEvent.h"
 
 #include <AppDefs.h>
 #include <Message.h>
 
+#include <QCoreApplication>
+
 namespace kit {
 
-LooperState::LooperState(BLooper* looper)
-    : port(looper), token(LooperRegistry::Instance().Add(&port))
+LooperState::LooperState(BLooper* owner)
+    : looper(owner), token(LooperRegistry::Instance().Add(this))
 {
 }
 
 LooperState::~LooperState() { LooperRegistry::Instance().Remove(token); }
+
+void LooperState::ServeOnGuiThread() { port = std::make_unique<LooperPort>(looper); }
+
+void LooperState::Post(const BMessage& message)
+{
+    if (port != nullptr)
+        QCoreApplication::postEvent(port.get(), new MessageEvent(message));
+    else
+        thread.Post(message);
+}
 
 } // namespace kit
 
 BLooper::BLooper() : fLooperState(std::make_unique<kit::LooperState>(this)) {}
 
 BLooper::~BLooper() = default;
+
+void BLooper::Run()
+{
+    if (fLooperState->port == nullptr && !IsQuitting())
+        fLooperState->thread.Start(this);
+}
 
 status_t BLooper::PostMessage(uint32 command)
 {
@@ -52,6 +71,8 @@ void BLooper::Quit()
 {
     fLooperState->quitting = true;
     kit::LooperRegistry::Instance().Remove(fLooperState->token);
+    if (fLooperState->port == nullptr)
+        fLooperState->thread.Quit();
 }
 
 bool BLooper::IsQuitting() const { return fLooperState->quitting; }

@@ -8,7 +8,9 @@
 
 namespace {
 
-using Value = std::variant<bool, int8, int16, int32, int64, std::string>;
+// A block of bytes, of the type its field was added with.
+using Bytes = std::vector<uint8>;
+using Value = std::variant<bool, int8, int16, int32, int64, std::string, Bytes>;
 
 template <typename T>
 constexpr type_code TypeCodeOf()
@@ -47,15 +49,15 @@ struct BMessage::Fields {
     }
 
     template <typename T>
-    status_t Add(const char* name, T value)
+    status_t Add(const char* name, T value, type_code type = TypeCodeOf<T>())
     {
         if (name == nullptr)
             return B_BAD_VALUE;
         Field* field = const_cast<Field*>(Find(name));
         if (field == nullptr) {
-            list.push_back(Field{name, TypeCodeOf<T>(), {}});
+            list.push_back(Field{name, type, {}});
             field = &list.back();
-        } else if (field->type != TypeCodeOf<T>()) {
+        } else if (field->type != type) {
             return B_BAD_TYPE;
         }
         field->values.emplace_back(std::move(value));
@@ -63,14 +65,15 @@ struct BMessage::Fields {
     }
 
     template <typename T>
-    status_t Lookup(const char* name, int32 index, const T** value) const
+    status_t Lookup(const char* name, int32 index, const T** value,
+                    type_code type = TypeCodeOf<T>()) const
     {
         if (name == nullptr || value == nullptr)
             return B_BAD_VALUE;
         const Field* field = Find(name);
         if (field == nullptr)
             return B_NAME_NOT_FOUND;
-        if (field->type != TypeCodeOf<T>())
+        if (field->type != type || !std::holds_alternative<T>(field->values.front()))
             return B_BAD_TYPE;
         if (index < 0 || index >= static_cast<int32>(field->values.size()))
             return B_BAD_INDEX;
@@ -122,6 +125,28 @@ status_t BMessage::AddString(const char* name, const char* value)
     if (value == nullptr)
         return B_BAD_VALUE;
     return fFields->Add(name, std::string(value));
+}
+
+status_t BMessage::AddData(const char* name, type_code type, const void* data, ssize_t numBytes)
+{
+    if (data == nullptr || numBytes < 0)
+        return B_BAD_VALUE;
+    const auto* first = static_cast<const uint8*>(data);
+    return fFields->Add(name, Bytes(first, first + numBytes), type);
+}
+
+status_t BMessage::FindData(const char* name, type_code type, const void** data,
+                            ssize_t* numBytes) const
+{
+    if (data == nullptr || numBytes == nullptr)
+        return B_BAD_VALUE;
+    const Bytes* found = nullptr;
+    const status_t status = fFields->Lookup(name, 0, &found, type);
+    if (status == B_OK) {
+        *data = found->data();
+        *numBytes = ssize_t(found->size());
+    }
+    return status;
 }
 
 status_t BMessage::FindInt8(const char* name, int8* value) const

@@ -177,6 +177,21 @@ void BView::ResizeBy(float dWidth, float dHeight)
     ResizeTo(fViewState->frame.Width() + dWidth, fViewState->frame.Height() + dHeight);
 }
 
+void BView::Hide()
+{
+    fViewState->hidden = true;
+    fViewState->Widget()->hide();
+}
+
+void BView::Show()
+{
+    fViewState->hidden = false;
+    if (fViewState->window != nullptr)
+        fViewState->Widget()->show();
+}
+
+bool BView::IsHidden() const { return fViewState->hidden; }
+
 void BView::MakeFocus(bool focus)
 {
     QWidget* widget = fViewState->Widget();

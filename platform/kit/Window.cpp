@@ -1,14 +1,19 @@
 #include "Window.h"
 
 #include "native/Frames.h"
+#include "native/KeyTranslation.h"
 #include "native/KitRuntime.h"
+#include "native/LooperState.h"
 #include "native/ViewState.h"
 #include "native/WindowState.h"
 
 #include <AppDefs.h>
+#include <Message.h>
+#include <TypeConstants.h>
 #include <View.h>
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 #include <algorithm>
 #include <cstring>
@@ -21,6 +26,20 @@ void WindowWidget::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     fWindow->PostMessage(B_QUIT_REQUESTED);
+}
+
+void WindowWidget::keyPressEvent(QKeyEvent* event)
+{
+    const std::vector<std::string> keys = KeysOf(*event);
+    if (keys.empty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    for (const std::string& key : keys) {
+        BMessage message(B_KEY_DOWN);
+        message.AddData("bytes", B_RAW_TYPE, key.data(), ssize_t(key.size()));
+        fWindow->PostMessage(&message);
+    }
 }
 
 namespace {
@@ -42,6 +61,7 @@ BWindow::BWindow(BRect frame, const char* title, window_type, uint32 flags, uint
     : fWindowState(std::make_unique<kit::WindowState>())
 {
     kit::EnsureApplication();
+    kit::LooperState::Of(this).ServeOnGuiThread();
     kit::WindowState& state = *fWindowState;
     state.title = title != nullptr ? title : "";
     state.flags = flags;
@@ -74,7 +94,8 @@ void BWindow::AddChild(BView* view)
     viewState.Widget()->setParent(fWindowState->widget);
     viewState.ApplyPending();
     viewState.ApplyGeometry();
-    viewState.Widget()->show();
+    if (!viewState.hidden)
+        viewState.Widget()->show();
     fWindowState->children.push_back(view);
 }
 

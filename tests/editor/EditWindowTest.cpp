@@ -14,7 +14,11 @@ const PciAddress kIde{0, 0x07, 1};
 
 class EditWindowTest : public testing::Test {
 protected:
-    EditWindowTest() { editor->Show(); }
+    EditWindowTest()
+    {
+        editor->Show();
+        kittest::DeliverPostedMessages();
+    }
     ~EditWindowTest() override
     {
         editor->Quit();

@@ -1,6 +1,7 @@
 #include "KitTestSupport.h"
 
 #include <native/KitRuntime.h>
+#include <native/LooperThread.h>
 #include <native/MenuItemState.h>
 #include <native/MenuState.h>
 #include <native/MessageEvent.h>
@@ -66,18 +67,31 @@ void StartKit()
     QApplication::clipboard()->setText("pasted");
 }
 
-void DeliverPostedMessages()
+namespace {
+
+// Delivers what is posted to windows until nothing is left, waiting for the looper threads'
+// work too when asked to.
+void Deliver(bool waitForThreads)
 {
     // Handling a message may post more; a bound keeps a message loop in a test from hanging.
     for (int round = 0; round < 10000; ++round) {
         // Window-system events too: activation and focus changes arrive that way.
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        if (kit::MessageEvent::PendingCount() == 0)
+        const int busy = waitForThreads ? kit::LooperThreads::Busy() : 0;
+        if (kit::MessageEvent::PendingCount() == 0 && busy == 0)
             break;
+        if (kit::MessageEvent::PendingCount() == 0)
+            kit::LooperThreads::WaitForChange(busy);
     }
     kit::DestroyQuitLoopers();
 }
+
+} // namespace
+
+void DeliverPostedMessages() { Deliver(true); }
+
+void DeliverWindowMessages() { Deliver(false); }
 
 std::vector<BWindow*> WindowsTitled(const char* title)
 {

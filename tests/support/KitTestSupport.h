@@ -18,9 +18,12 @@ namespace kittest {
 // call it once before anything else.
 void StartKit();
 
-// Delivers every posted message, and those that handling them posts, then destroys the
-// windows that quit meanwhile.
+// Delivers every posted message, and those that handling them posts, waiting for what the
+// loopers' threads are doing too, then destroys the windows that quit meanwhile.
 void DeliverPostedMessages();
+// The same for windows alone, while a looper's thread may be held up: what was posted to
+// windows, and what handling it posts, without waiting for any looper thread.
+void DeliverWindowMessages();
 
 template <typename ViewType>
 ViewType* FindView(const BWindow* window, const char* name)

@@ -3,9 +3,13 @@
 
 #include <SupportDefs.h>
 
-// Asks a looper to quit: a window asks its QuitRequested hook, the application asks every window.
 enum : uint32 {
+    // Asks a looper to quit: a window asks its QuitRequested hook, the application asks every
+    // window.
     B_QUIT_REQUESTED = FourCharCode("_QRQ"),
+    // A key that no view of the window took, such as one pressed while none has the focus.
+    // Field "bytes": B_RAW_TYPE, the key as KeyDown receives it.
+    B_KEY_DOWN = FourCharCode("_KYD"),
 };
 
 #endif

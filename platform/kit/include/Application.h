@@ -19,8 +19,9 @@ public:
     explicit BApplication(const char* signature);
     ~BApplication() override;
 
-    // Returns once the application has quit (at once if it already has).
-    virtual void Run();
+    // Serves every window on the calling thread, the GUI thread, and returns once the
+    // application has quit (at once if it already has).
+    void Run() override;
     void Quit() override;
     bool QuitRequested() override;
 

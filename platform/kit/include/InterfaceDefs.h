@@ -66,6 +66,8 @@ enum : uchar {
     B_BACKSPACE = 0x08,
     B_TAB = 0x09,
     B_ENTER = 0x0A,
+    B_PAGE_UP = 0x0B,
+    B_PAGE_DOWN = 0x0C,
     B_ESCAPE = 0x1B,
     B_LEFT_ARROW = 0x1C,
     B_RIGHT_ARROW = 0x1D,

@@ -17,6 +17,8 @@ typedef unsigned char uchar;
 
 typedef int32 status_t;
 typedef uint32 type_code;
+// Microseconds.
+typedef int64 bigtime_t;
 
 enum : status_t {
     B_OK = 0,

@@ -45,6 +45,11 @@ public:
     void ResizeTo(float width, float height);
     void ResizeBy(float dWidth, float dHeight);
 
+    // A hidden view is neither drawn nor reached by the mouse or the keyboard.
+    void Hide();
+    void Show();
+    bool IsHidden() const;
+
     virtual void MakeFocus(bool focus = true);
     bool IsFocus() const;
 

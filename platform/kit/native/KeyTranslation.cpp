@@ -35,6 +35,10 @@ int EditingKeyCode(int qtKey)
         return B_END;
     case Qt::Key_Delete:
         return B_DELETE;
+    case Qt::Key_PageUp:
+        return B_PAGE_UP;
+    case Qt::Key_PageDown:
+        return B_PAGE_DOWN;
     default:
         return -1;
     }

@@ -1,9 +1,6 @@
 #include "LooperRegistry.h"
 
-#include "LooperPort.h"
-#include "MessageEvent.h"
-
-#include <QCoreApplication>
+#include "LooperState.h"
 
 namespace kit {
 
@@ -13,34 +10,34 @@ LooperRegistry& LooperRegistry::Instance()
     return registry;
 }
 
-int32 LooperRegistry::Add(LooperPort* port)
+int32 LooperRegistry::Add(LooperState* state)
 {
     std::lock_guard lock(fLock);
     int32 token = fNextToken++;
-    fPorts[token] = port;
+    fLoopers[token] = state;
     return token;
 }
 
 void LooperRegistry::Remove(int32 token)
 {
     std::lock_guard lock(fLock);
-    fPorts.erase(token);
+    fLoopers.erase(token);
 }
 
 BLooper* LooperRegistry::LooperOf(int32 token) const
 {
     std::lock_guard lock(fLock);
-    auto found = fPorts.find(token);
-    return found != fPorts.end() ? found->second->Looper() : nullptr;
+    auto found = fLoopers.find(token);
+    return found != fLoopers.end() ? found->second->looper : nullptr;
 }
 
 status_t LooperRegistry::Post(int32 token, const BMessage& message) const
 {
     std::lock_guard lock(fLock);
-    auto found = fPorts.find(token);
-    if (found == fPorts.end())
+    auto found = fLoopers.find(token);
+    if (found == fLoopers.end())
         return B_BAD_PORT_ID;
-    QCoreApplication::postEvent(found->second, new MessageEvent(message));
+    found->second->Post(message);
     return B_OK;
 }
 

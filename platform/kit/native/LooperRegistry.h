@@ -11,16 +11,16 @@ class BMessage;
 
 namespace kit {
 
-class LooperPort;
+struct LooperState;
 
-// Maps messenger tokens to the ports of loopers that still take messages. Posting holds the
-// lock, and a looper leaves the registry before it is destroyed, so a post from any thread
-// never reaches a destroyed port.
+// Maps messenger tokens to the loopers that still take messages. Posting holds the lock, and
+// a looper leaves the registry before it is destroyed, so a post from any thread never reaches
+// a destroyed looper.
 class LooperRegistry {
 public:
     static LooperRegistry& Instance();
 
-    int32 Add(LooperPort* port);
+    int32 Add(LooperState* state);
     void Remove(int32 token);
     // The looper behind token, or null once it has quit.
     BLooper* LooperOf(int32 token) const;
@@ -28,7 +28,7 @@ public:
 
 private:
     mutable std::mutex fLock;
-    std::map<int32, LooperPort*> fPorts;
+    std::map<int32, LooperState*> fLoopers;
     int32 fNextToken = 1;
 };
 

@@ -43,6 +43,7 @@ struct ViewState {
     BFont font;
     rgb_color highColor = kDefaultHighColor;
     BWindow* window = nullptr;
+    bool hidden = false;
     bool fontPending = false;
     bool highColorPending = false;
 

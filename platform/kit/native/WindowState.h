@@ -19,6 +19,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Keys that reach the window itself go to it as messages.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     BWindow* fWindow;

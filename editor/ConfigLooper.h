@@ -1,0 +1,35 @@
+#ifndef PCIZ_EDITOR_CONFIG_LOOPER_H
+#define PCIZ_EDITOR_CONFIG_LOOPER_H
+
+#include <Looper.h>
+#include <Messenger.h>
+
+#include <atomic>
+#include <memory>
+
+// The editor's work on the bus, on a thread of its own: it reads a page of a function's
+// configuration space one byte at a time and writes single bytes, in the order asked, and
+// sends each page it reads back to the editor in one message. A slow or dying device keeps
+// this thread waiting, never a window.
+class ConfigLooper : public BLooper {
+public:
+    static constexpr int32 kPageSize = 256;
+
+    // newestRead is the serial of the newest page the editor asked to read: the reading of an
+    // older one stops between two reads, as its bytes would never be shown. A write and the
+    // reading after it always run to the end.
+    ConfigLooper(BMessenger editor, std::shared_ptr<const std::atomic<int32>> newestRead);
+
+    void MessageReceived(BMessage* message) override;
+
+private:
+    void ReadPage(BMessage* request);
+    void WriteByte(BMessage* job);
+    // False when the reading was stopped: by a quit, or by a newer request when stoppable.
+    bool ReadInto(BMessage* reply, bool stoppable);
+
+    BMessenger fEditor;
+    std::shared_ptr<const std::atomic<int32>> fNewestRead;
+};
+
+#endif
