@@ -25,21 +25,20 @@ uint32 Gather(std::span<const uint8> bytes)
     return value;
 }
 
-uint32 WidthMask(int32 size) { return size >= 4 ? ~0u : (1u << (8 * size)) - 1; }
-
 bool IsFlag(const Field& field)
 {
-    return field.format == FieldFormat::Plain && std::has_single_bit(field.mask);
+    return field.format == FieldFormat::Plain && field.words.empty()
+           && std::has_single_bit(field.mask);
 }
 
-std::string FieldValue(const Field& field, uint32 value)
+std::string FieldValue(const Field& field, uint32 value, int32 size)
 {
     const uint32 shifted = (value & field.mask) >> std::countr_zero(field.mask);
     switch (field.format) {
     case FieldFormat::Hex:
         return Hex(shifted);
     case FieldFormat::Address:
-        return Hex(value & field.mask);
+        return Hex(value & field.mask, 2 * size);
     case FieldFormat::Lanes:
         return "x" + std::to_string(shifted);
     case FieldFormat::Count:
@@ -54,14 +53,14 @@ std::string FieldValue(const Field& field, uint32 value)
 
 // Flags read as lspci shows them, "Name+" or "Name-", one space apart; wider fields as
 // "Name value" followed by a comma.
-std::string DecodeFields(std::span<const Field> fields, uint32 value)
+std::string DecodeFields(std::span<const Field> fields, uint32 value, int32 size)
 {
     std::string text;
     for (const Field& field : fields) {
         if (IsFlag(field))
             text += std::string(field.name) + ((value & field.mask) != 0 ? "+ " : "- ");
         else
-            text += std::string(field.name) + ' ' + FieldValue(field, value) + ", ";
+            text += std::string(field.name) + ' ' + FieldValue(field, value, size) + ", ";
     }
     while (!text.empty() && (text.back() == ' ' || text.back() == ','))
         text.pop_back();
@@ -170,5 +169,5 @@ std::string DescribeValue(const RegisterMap::Location& location, std::span<const
     const std::string hex = Hex(value, 2 * location.size);
     if (location.reg->fields.empty())
         return hex;
-    return hex + ": " + DecodeFields(location.reg->fields, value & WidthMask(location.size));
+    return hex + ": " + DecodeFields(location.reg->fields, value, location.size);
 }
