@@ -83,6 +83,21 @@ std::vector<uint8> RootPort()
         .bytes;
 }
 
+// A version 1 downstream port without a slot: its PCI Express capability ends after the link
+// registers, its MSI is 32-bit without masking, and its error reporting has no root registers.
+std::vector<uint8> DownstreamPort()
+{
+    constexpr uint32 kVersion1DownstreamPort = 0x0061;
+    return WithCapabilityList(PCI_CFG_SPACE_EXP_SIZE)
+        .Put(PCI_HEADER_TYPE, 1, PCI_HEADER_TYPE_BRIDGE)
+        .Capability(0x40, PCI_CAP_ID_EXP, 0x60)
+        .Put(0x40 + PCI_EXP_FLAGS, 2, kVersion1DownstreamPort)
+        .Put(0x40 + PCI_EXP_LNKCTL, 2, PCI_EXP_LNKCTL_RCB | PCI_EXP_LNKCTL_CCC)
+        .Capability(0x60, PCI_CAP_ID_MSI, 0)
+        .Extended(0x100, PCI_EXT_CAP_ID_ERR, 0)
+        .bytes;
+}
+
 std::vector<FoundCapability> ReadableCapabilities(const RegisterMap& map)
 {
     std::vector<FoundCapability> found;
@@ -163,6 +178,8 @@ TEST(RegisterMap, HostileChainsEndWithWhatWasFoundAndNothingIsReadOutsideTheByte
         const char* name;
         Craft craft;
         std::vector<FoundCapability> expected;
+        int32 probe = 0; // where a register of the first structure to claim it must stay
+        const char* owner = nullptr;
     } cases[] = {
         {"a loop",
          [](Space& i) { i.Capability(0x40, PCI_CAP_ID_PM, 0x50).Capability(0x50, 5, 0x40); },
@@ -190,12 +207,29 @@ TEST(RegisterMap, HostileChainsEndWithWhatWasFoundAndNothingIsReadOutsideTheByte
         {"the last dword, whose registers would run past the end",
          [](Space& i) { i.Extended(0x100, 1, 0xFFF).Extended(0xFFC, PCI_EXT_CAP_ID_DSN, 0); },
          {{false, 1, 0x40}, {true, 1, 0x100}, {true, PCI_EXT_CAP_ID_DSN, 0xFFC}}},
+        {"a capability inside another",
+         [](Space& i) { i.Capability(0x40, PCI_CAP_ID_EXP, 0x48).Capability(0x48, 1, 0); },
+         {{false, PCI_CAP_ID_EXP, 0x40}, {false, 1, 0x48}},
+         0x48,
+         "Device Control"},
+        {"a capability running into the extended space",
+         [](Space& i) {
+             i.Capability(0x40, 1, 0xDC).Capability(0xDC, PCI_CAP_ID_EXP, 0).Put(0xDE, 2, 2);
+             i.Extended(0x100, 1, 0);
+         },
+         {{false, 1, 0x40}, {false, PCI_CAP_ID_EXP, 0xDC}, {true, 1, 0x100}},
+         0x100,
+         "Extended Capability Header"},
     };
     for (const auto& test : cases) {
         Space image = WithCapabilityList(PCI_CFG_SPACE_EXP_SIZE).Capability(0x40, 1, 0);
         test.craft(image);
         const RegisterMap map(image.bytes, PCI_CFG_SPACE_EXP_SIZE);
         EXPECT_EQ(ReadableCapabilities(map), test.expected) << test.name;
+        if (test.owner != nullptr) {
+            const RegisterMap::Location probe = map.Locate(test.probe);
+            EXPECT_STREQ(probe.reg != nullptr ? probe.reg->name : "", test.owner) << test.name;
+        }
         // Every answer, so that the sanitizer build sees any read past the bytes.
         for (int32 offset = 0; offset < map.Size(); ++offset)
             DescribeValue(map.Locate(offset), image.bytes);
@@ -233,8 +267,9 @@ TEST(RegisterMap, OffsetsPastWhatWasReadAreNotReadableAndNeitherIsACapabilityThe
 
     // A CardBus bridge's header runs past 64 bytes: its registers there are known, not read.
     Space cardbus = WithCapabilityList(PCI_CFG_SPACE_SIZE);
-    cardbus.Put(PCI_HEADER_TYPE, 1, PCI_HEADER_TYPE_CARDBUS);
+    cardbus.Put(PCI_HEADER_TYPE, 1, PCI_HEADER_TYPE_CARDBUS).Put(PCI_CB_CAPABILITY_LIST, 1, 0x80);
     const RegisterMap cardbusMap(cardbus.bytes, PCI_STD_HEADER_SIZEOF);
+    EXPECT_EQ(StructureTitle(cardbusMap.Capabilities()[0]), "capability at 0x80, not readable");
     const RegisterMap::Location subsystem = cardbusMap.Locate(PCI_CB_SUBSYSTEM_VENDOR_ID);
     EXPECT_STREQ(subsystem.reg->name, "Subsystem Vendor ID");
     EXPECT_EQ(DescribeValue(subsystem, cardbus.bytes), "not readable");
@@ -242,9 +277,21 @@ TEST(RegisterMap, OffsetsPastWhatWasReadAreNotReadableAndNeitherIsACapabilityThe
 
 TEST(RegisterMap, NamesStructuresAccessAndValuesAsAPersonReadsThem)
 {
-    const std::vector<uint8> port = RootPort();
-    const RegisterMap map(port, PCI_CFG_SPACE_EXP_SIZE);
+    struct Mapped {
+        explicit Mapped(std::vector<uint8> space)
+            : bytes(std::move(space)), map(bytes, PCI_CFG_SPACE_EXP_SIZE)
+        {
+        }
+        const std::vector<uint8> bytes;
+        const RegisterMap map;
+    };
+    const Mapped root(RootPort()), downstream(DownstreamPort());
+    const Mapped* const r = &root;
+    const Mapped* const d = &downstream;
+    const char* const kExpressAt0x40 = "PCI Express capability at 0x40";
+    const char* const kErrorsAt0x100 = "Advanced Error Reporting extended capability at 0x100";
     const struct {
+        const Mapped* function;
         int32 offset;
         Kind kind;
         const char* name; // the register's, where there is one
@@ -253,40 +300,51 @@ TEST(RegisterMap, NamesStructuresAccessAndValuesAsAPersonReadsThem)
         const char* access; // where the test checks it
         const char* value;
     } spots[] = {
-        {0x07, Kind::Register, "Status", 0x06, 2, "type 1 header (PCI-to-PCI bridge)",
+        {r, 0x07, Kind::Register, "Status", 0x06, 2, "type 1 header (PCI-to-PCI bridge)",
          "read-only (bits 0, 3-7, 9-10), reserved (bits 1-2), write 1 to clear (bits 8, 11-15)",
          nullptr},
-        {0x05, Kind::Register, "Command", 0x04, 2, "type 1 header (PCI-to-PCI bridge)",
+        {r, 0x05, Kind::Register, "Command", 0x04, 2, "type 1 header (PCI-to-PCI bridge)",
          "read/write (bits 0-10), reserved (bits 11-15)",
          "0x0107: I/O+ Mem+ BusMaster+ SpecCycle- MemWINV- VGASnoop- ParErr- Stepping- SERR+ "
          "FastB2B- DisINTx-"},
-        {0x52, Kind::Register, "Link Status", 0x52, 2, "PCI Express capability at 0x40", nullptr,
+        {r, 0x0F, Kind::Register, "BIST", 0x0F, 1, "type 1 header (PCI-to-PCI bridge)",
+         "read-only (bits 0-3, 7), reserved (bits 4-5), read/write (bit 6)", nullptr},
+        {r, 0x52, Kind::Register, "Link Status", 0x52, 2, kExpressAt0x40,
+         "read-only (bits 0-9, 11-13), reserved (bit 10), write 1 to clear (bits 14-15)",
          "0x1043: Speed 8GT/s, Width x4, Train- SlotClk+ DLActive- BWMgmt- ABWMgmt-"},
-        {0x5C, Kind::Register, "Root Control", 0x5C, 2, "PCI Express capability at 0x40", nullptr,
+        {r, 0x5C, Kind::Register, "Root Control", 0x5C, 2, kExpressAt0x40, nullptr, nullptr},
+        {r, 0x7B, Kind::Register, "Slot Status 2", 0x7A, 2, kExpressAt0x40, nullptr, nullptr},
+        {r, 0x95, Kind::Register, "Message Data", 0x94, 2, "MSI capability at 0x88", nullptr,
          nullptr},
-        {0x7B, Kind::Register, "Slot Status 2", 0x7A, 2, "PCI Express capability at 0x40", nullptr,
+        {r, 0x98, Kind::Register, "Mask Bits", 0x98, 4, "MSI capability at 0x88", nullptr, nullptr},
+        {r, 0x9C, Kind::Register, "Pending Bits", 0x9C, 4, "MSI capability at 0x88", nullptr,
          nullptr},
-        {0x95, Kind::Register, "Message Data", 0x94, 2, "MSI capability at 0x88", nullptr, nullptr},
-        {0x98, Kind::Register, "Mask Bits", 0x98, 4, "MSI capability at 0x88", nullptr, nullptr},
-        {0xC2, Kind::Register, "Reserved", 0xC2, 2, "Bridge Subsystem Vendor ID capability at 0xC0",
-         "reserved", nullptr},
-        {0x104, Kind::Register, "Uncorrectable Error Status", 0x104, 4,
-         "Advanced Error Reporting extended capability at 0x100",
+        {r, 0xC2, Kind::Register, "Reserved", 0xC2, 2,
+         "Bridge Subsystem Vendor ID capability at 0xC0", "reserved", nullptr},
+        {r, 0x104, Kind::Register, "Uncorrectable Error Status", 0x104, 4, kErrorsAt0x100,
          "write 1 to clear (bits 0, 4-5, 12-25), reserved (bits 1-3, 6-11, 26-31)", nullptr},
-        {0x12E, Kind::Register, "Root Error Command", 0x12C, 4,
-         "Advanced Error Reporting extended capability at 0x100", nullptr, nullptr},
-        {0x150, Kind::Register, "Egress Control Vector", 0x150, 4,
+        {r, 0x12E, Kind::Register, "Root Error Command", 0x12C, 4, kErrorsAt0x100, nullptr,
+         nullptr},
+        {r, 0x150, Kind::Register, "Egress Control Vector", 0x150, 4,
          "Access Control Services extended capability at 0x148", nullptr, nullptr},
-        {0x1A0, Kind::Register, "Resizable BAR Control 1", 0x1A0, 4,
+        {r, 0x1A0, Kind::Register, "Resizable BAR Control 1", 0x1A0, 4,
          "Resizable BAR extended capability at 0x190", nullptr, nullptr},
-        {0x1A4, Kind::DeviceSpecific, nullptr, 0x1A4, 1, nullptr, nullptr, nullptr},
-        {0x219, Kind::Unused, nullptr, 0x218, 2,
+        {r, 0x1A4, Kind::DeviceSpecific, nullptr, 0x1A4, 1, nullptr, nullptr, nullptr},
+        {r, 0x219, Kind::Unused, nullptr, 0x218, 2,
          "Single Root I/O Virtualization extended capability at 0x200", nullptr, nullptr},
-        {0x250, Kind::Register, "Vendor-Specific Registers", 0x248, 0x10,
+        {r, 0x250, Kind::Register, "Vendor-Specific Registers", 0x248, 0x10,
          "Vendor-Specific extended capability at 0x240", nullptr, nullptr},
+        {d, 0x50, Kind::Register, "Link Control", 0x50, 2, kExpressAt0x40, nullptr,
+         "0x0048: ASPM Disabled, RCB 128 bytes, Disabled- Retrain- CommClk+ ExtSynch- ClockPM- "
+         "AutWidDis- BWInt- AutBWInt-"},
+        {d, 0x54, Kind::DeviceSpecific, nullptr, 0x54, 1, nullptr, nullptr, nullptr},
+        {d, 0x68, Kind::Register, "Message Data", 0x68, 2, "MSI capability at 0x60", nullptr,
+         nullptr},
+        {d, 0x6A, Kind::DeviceSpecific, nullptr, 0x6A, 1, nullptr, nullptr, nullptr},
+        {d, 0x12C, Kind::DeviceSpecific, nullptr, 0x12C, 1, nullptr, nullptr, nullptr},
     };
     for (const auto& spot : spots) {
-        const RegisterMap::Location at = map.Locate(spot.offset);
+        const RegisterMap::Location at = spot.function->map.Locate(spot.offset);
         SCOPED_TRACE(spot.offset);
         EXPECT_EQ(at.kind, spot.kind);
         EXPECT_STREQ(at.reg != nullptr ? at.reg->name : nullptr, spot.name);
@@ -297,7 +355,7 @@ TEST(RegisterMap, NamesStructuresAccessAndValuesAsAPersonReadsThem)
             EXPECT_EQ(DescribeAccess(*at.reg), spot.access);
         }
         if (spot.value != nullptr) {
-            EXPECT_EQ(DescribeValue(at, port), spot.value);
+            EXPECT_EQ(DescribeValue(at, spot.function->bytes), spot.value);
         }
     }
 }
