@@ -264,12 +264,18 @@ TEST(RegisterMap, OffsetsPastWhatWasReadAreNotReadableAndNeitherIsACapabilityThe
     const RegisterMap first256(port, PCI_CFG_SPACE_SIZE);
     EXPECT_EQ(first256.Capabilities().size(), 6u) << "the standard chain only";
     EXPECT_EQ(first256.Locate(PCI_CFG_SPACE_SIZE).kind, Kind::NotReadable);
+    // Decoding from fewer bytes than the map was built from reads none past them.
+    const RegisterMap whole(port, PCI_CFG_SPACE_EXP_SIZE);
+    EXPECT_EQ(DescribeValue(whole.Locate(0x104), first64), "not readable");
 
     // A CardBus bridge's header runs past 64 bytes: its registers there are known, not read.
     Space cardbus = WithCapabilityList(PCI_CFG_SPACE_SIZE);
     cardbus.Put(PCI_HEADER_TYPE, 1, PCI_HEADER_TYPE_CARDBUS).Put(PCI_CB_CAPABILITY_LIST, 1, 0x80);
     const RegisterMap cardbusMap(cardbus.bytes, PCI_STD_HEADER_SIZEOF);
-    EXPECT_EQ(StructureTitle(cardbusMap.Capabilities()[0]), "capability at 0x80, not readable");
+    const RegisterMap cardbusIn64(std::span(cardbus.bytes).first(PCI_STD_HEADER_SIZEOF),
+                                  PCI_STD_HEADER_SIZEOF);
+    for (const RegisterMap* map : {&cardbusMap, &cardbusIn64})
+        EXPECT_EQ(StructureTitle(map->Capabilities()[0]), "capability at 0x80, not readable");
     const RegisterMap::Location subsystem = cardbusMap.Locate(PCI_CB_SUBSYSTEM_VENDOR_ID);
     EXPECT_STREQ(subsystem.reg->name, "Subsystem Vendor ID");
     EXPECT_EQ(DescribeValue(subsystem, cardbus.bytes), "not readable");

@@ -48,7 +48,7 @@ void WalkExtended(const ConfigBytes& bytes, std::vector<Structure>& found)
     std::bitset<kDwordsInSpace> visited;
     int32 at = PCI_CFG_SPACE_SIZE;
     do {
-        if (at < PCI_CFG_SPACE_SIZE || at > bytes.Size() - 4 || visited[at / 4])
+        if (at < PCI_CFG_SPACE_SIZE || visited[at / 4])
             return;
         visited[at / 4] = true;
         if (!bytes.CanRead(at, 4)) {
