@@ -41,6 +41,7 @@ RegisterMap::RegisterMap(std::span<const uint8> bytes, int32 readable)
     fSize = config.Size();
     fReadable = config.Readable();
     fOwner.assign(size_t(fSize), kNoEntry);
+    // About a hundred registers for a PCI Express function with a dozen capabilities.
     fEntries.reserve(128);
 
     const uint8 layoutId = HeaderLayoutOf(config);
@@ -99,13 +100,13 @@ void RegisterMap::PlaceCapability(const ConfigBytes& bytes, size_t index,
                                   const FunctionFacts& facts)
 {
     Structure& capability = fStructures[index];
-    const bool extended = capability.kind == StructureKind::ExtendedCapability;
-    const StructureLayout* layout =
-        extended ? ExtendedCapabilityLayout(capability.id) : CapabilityLayout(capability.id);
     if (!capability.readable) {
         capability.name = kNotReadable;
         return;
     }
+    const bool extended = capability.kind == StructureKind::ExtendedCapability;
+    const StructureLayout* layout =
+        extended ? ExtendedCapabilityLayout(capability.id) : CapabilityLayout(capability.id);
     capability.name = layout != nullptr ? layout->name : kUnknown;
 
     const int32 end = std::min(extended ? fSize : PCI_CFG_SPACE_SIZE, fReadable);

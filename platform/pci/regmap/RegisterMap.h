@@ -36,7 +36,7 @@ public:
         int32 offset;  // where it starts
         int32 extent;  // how many bytes from there it is known to span
         const char* name;
-        bool readable; // false: the chain points past what was read, so its ID is unknown
+        bool readable; // false: it lies past what was read, so its ID is unknown
     };
 
     enum class Kind : uint8 {
