@@ -24,7 +24,7 @@ public:
         ExtendedCapability,
     };
 
-    // The names of a capability whose ID no specification defines, and of one past what was
+    // The names of a capability whose ID the tables do not know, and of one past what was
     // read.
     static constexpr const char* kUnknown = "Unknown";
     static constexpr const char* kNotReadable = "Not readable";

@@ -31,7 +31,7 @@ struct StructureLayout {
     int32 capabilityPointer = 0; // headers only; 0: the layout has none
 };
 
-// Short names the tables are written in, as the PCI specifications abbreviate access.
+// Short names the tables are written in: the usual abbreviations of register access.
 namespace tables {
 inline constexpr Access RO = Access::ReadOnly;
 inline constexpr Access RW = Access::ReadWrite;
@@ -59,7 +59,7 @@ const StructureLayout& HeaderLayout(uint8 layout);
 // The ID and next pointer every capability starts with.
 std::span<const Register> CapabilityHeaderRegisters();
 std::span<const Register> ExtendedCapabilityHeaderRegisters();
-// Null for an ID no specification defines.
+// Null for an ID the PCI-SIG has not assigned.
 const StructureLayout* CapabilityLayout(uint16 id);
 const StructureLayout* ExtendedCapabilityLayout(uint16 id);
 
