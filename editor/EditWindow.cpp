@@ -26,6 +26,8 @@ namespace {
 
 constexpr float kRowHeight = 12;
 constexpr float kColumnWidth = 18;
+constexpr float kRowLabelLeft = 10;
+constexpr float kWideRowLabelLeft = 4;
 constexpr int32 kPageSize = ConfigLooper::kPageSize;
 // How long bytes may take before the editor says it is reading: long enough that a device
 // answering at its usual speed never makes the title flicker.
@@ -110,7 +112,8 @@ void EditWindow::AddGridRow(int row, const BFont& font)
     const float y = kRowHeight * row;
     char text[8];
     RowLabelText(text, 0, row);
-    fRowLabels[row] = new SpaceStringView(BRect(10, y + 31, 40, y + 43), "data", text);
+    fRowLabels[row] =
+        new SpaceStringView(BRect(kRowLabelLeft, y + 31, 40, y + 43), "data", text);
     fRowLabels[row]->ResizeToPreferred();
     AddChild(fRowLabels[row]);
     for (int column = 0; column < kColumns; ++column) {
@@ -243,8 +246,7 @@ void EditWindow::TurnPage(int page)
         return;
     fPage = page;
     DropTyping();
-    if (BMenuItem* item = fPageControl->Menu()->ItemAt(page))
-        item->SetMarked(true);
+    fPageControl->Menu()->ItemAt(page)->SetMarked(true);
     Reload(fBus, fDevice, fFunction);
 }
 
@@ -287,7 +289,7 @@ void EditWindow::ShowBytes(const BMessage* reply)
     reply->FindInt32(kSerialField, &fShownSerial);
     fSize = size;
     ShowHeading(reply);
-    ShowPageControl(size);
+    ShowPageControl(size, page);
     if (page != fShownPage)
         ShowPageOffsets(page);
     const auto* bytes = static_cast<const uint8*>(data);
@@ -314,6 +316,9 @@ void EditWindow::ShowPageOffsets(int page)
         RowLabelText(text, page, row);
         fRowLabels[row]->SetText(text);
         fRowLabels[row]->ResizeToPreferred();
+        // A label of three digits starts further left, to keep its gap to the first cell.
+        fRowLabels[row]->MoveTo(page == 0 ? kRowLabelLeft : kWideRowLabelLeft,
+                                fRowLabels[row]->Frame().top);
     }
     for (int offset = 0; offset < kCells; ++offset)
         fCells[offset]->SetOffset(page * kPageSize + offset);
@@ -352,14 +357,17 @@ void EditWindow::ShowHeading(const BMessage* reply)
     fTitle->SetText(text);
 }
 
-void EditWindow::ShowPageControl(int32 size)
+void EditWindow::ShowPageControl(int32 size, int page)
 {
-    if (size > kPageSize && fPageControl->IsHidden()) {
-        fPageControl->Menu()->ItemAt(fPage)->SetMarked(true);
-        fPageControl->Show();
-    } else if (size <= kPageSize && !fPageControl->IsHidden()) {
-        fPageControl->Hide();
+    if (size <= kPageSize) {
+        if (!fPageControl->IsHidden())
+            fPageControl->Hide();
+        return;
     }
+    if (BMenuItem* item = fPageControl->Menu()->ItemAt(page); !item->IsMarked())
+        item->SetMarked(true);
+    if (fPageControl->IsHidden())
+        fPageControl->Show();
 }
 
 // Bytes that take longer than a device at its usual speed: the person is told, the cells are

@@ -57,7 +57,7 @@ private:
     void ShowBytes(const BMessage* reply);
     bool Answers(const BMessage* reply) const;
     void ShowHeading(const BMessage* reply);
-    void ShowPageControl(int32 size);
+    void ShowPageControl(int32 size, int page);
     void ShowPageOffsets(int page);
     void ShowReading();
     void LetCellsTakeTyping(bool take);

@@ -172,6 +172,15 @@ void BView::ResizeTo(float width, float height)
     fViewState->ApplyGeometry();
 }
 
+void BView::MoveTo(float left, float top)
+{
+    BRect& frame = fViewState->frame;
+    if (frame.left == left && frame.top == top)
+        return;
+    frame = frame.OffsetToCopy(left, top);
+    fViewState->ApplyGeometry();
+}
+
 void BView::ResizeBy(float dWidth, float dHeight)
 {
     ResizeTo(fViewState->frame.Width() + dWidth, fViewState->frame.Height() + dHeight);

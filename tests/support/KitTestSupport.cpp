@@ -44,7 +44,8 @@ Qt::Key QtKeyFor(uchar key)
         {B_TAB, Qt::Key_Tab},         {B_ESCAPE, Qt::Key_Escape},
         {B_LEFT_ARROW, Qt::Key_Left}, {B_DOWN_ARROW, Qt::Key_Down},
         {B_HOME, Qt::Key_Home},       {B_END, Qt::Key_End},
-        {B_DELETE, Qt::Key_Delete},   {' ', Qt::Key_Space}};
+        {B_DELETE, Qt::Key_Delete},   {' ', Qt::Key_Space},
+        {B_PAGE_UP, Qt::Key_PageUp},  {B_PAGE_DOWN, Qt::Key_PageDown}};
     return keys.at(key);
 }
 

@@ -43,6 +43,8 @@ public:
     virtual void GetPreferredSize(float* width, float* height);
     virtual void ResizeToPreferred();
     void ResizeTo(float width, float height);
+    // Puts the view's left top corner there, in its window's coordinates.
+    void MoveTo(float left, float top);
     void ResizeBy(float dWidth, float dHeight);
 
     // A hidden view is neither drawn nor reached by the mouse or the keyboard.
