@@ -9,6 +9,7 @@
 #include <AppDefs.h>
 #include <Message.h>
 #include <SimulatedMachines.h>
+#include <TypeConstants.h>
 #include <WindowMessages.h>
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -17,10 +18,12 @@ namespace {
 
 // Enough to open, unlock, retarget and close within one input while staying fast.
 constexpr int kMaxMessages = 24;
-constexpr uint32 kRealCodes[] = {
-    kWriteRequest, kReadOnlyToggle, kEditorAddress, kEditRequest, B_QUIT_REQUESTED, 0, 1, 3, 7};
-constexpr const char* kRealNames[] = {kOffsetField, kDataField, kBusField, kDeviceField,
-                                      kFunctionField};
+constexpr uint32 kRealCodes[] = {kWriteRequest,  kReadOnlyToggle, kEditorAddress, kEditRequest,
+                                 kPageChosen,    kPageBytes,      kStillReading,  B_KEY_DOWN,
+                                 B_QUIT_REQUESTED, 0,             1,              3};
+constexpr const char* kRealNames[] = {kOffsetField, kDataField,  kBusField,   kDeviceField,
+                                      kFunctionField, kPageField, kSerialField, kSizeField,
+                                      kBytesField,    "bytes"};
 
 // A host bridge, a PCI-to-PCI bridge, the card behind it and a multi-function ISA bridge.
 std::vector<SimulatedFunction> FewFunctions()
@@ -30,7 +33,8 @@ std::vector<SimulatedFunction> FewFunctions()
     return functions;
 }
 
-// Real codes and names most of the time; fields of any integer width or a string.
+// Real codes and names most of the time; fields of any integer width, a string or a block of
+// bytes.
 BMessage NextMessage(FuzzedDataProvider& input)
 {
     BMessage message(input.ConsumeBool() ? input.PickValueInArray(kRealCodes)
@@ -39,7 +43,7 @@ BMessage NextMessage(FuzzedDataProvider& input)
         const std::string name = input.ConsumeIntegralInRange(0, 3) != 0
                                      ? input.PickValueInArray(kRealNames)
                                      : input.ConsumeRandomLengthString(8);
-        switch (input.ConsumeIntegralInRange(0, 3)) {
+        switch (input.ConsumeIntegralInRange(0, 4)) {
         case 0:
             message.AddInt8(name.c_str(), input.ConsumeIntegral<int8>());
             break;
@@ -49,8 +53,14 @@ BMessage NextMessage(FuzzedDataProvider& input)
         case 2:
             message.AddInt64(name.c_str(), input.ConsumeIntegral<int64>());
             break;
-        default:
+        case 3:
             message.AddString(name.c_str(), input.ConsumeRandomLengthString(8).c_str());
+            break;
+        default: {
+            const std::vector<uint8> bytes =
+                input.ConsumeBytes<uint8>(input.ConsumeIntegralInRange(0, 300));
+            message.AddData(name.c_str(), B_RAW_TYPE, bytes.data(), ssize_t(bytes.size()));
+        }
         }
     }
     return message;

@@ -4,9 +4,12 @@
 // the irq file, its base address registers and ROM against the resource file. Nothing is ever
 // written.
 
+#include "EditorViews.h"
+#include "KitTestSupport.h"
 #include "SysfsFunction.h"
 
 #include <ConfigRegisters.h>
+#include <EditWindow.h>
 #include <PCI.h>
 
 #include <gtest/gtest.h>
@@ -70,4 +73,31 @@ TEST(HostFidelity, BytesInterruptLinesAndRecordsHoldTheKernelsView)
         }
     }
     EXPECT_NE(get_nth_pci_info(int32(functions.size()), &info), B_OK);
+}
+
+// The editor reads through its own thread what the calls read: every cell of every page it
+// offers is the config file's byte, FF where this user may not read.
+TEST(HostFidelity, TheEditorsCellsShowTheConfigFilesBytesOnEveryPage)
+{
+    for (const SysfsFunction& function : ListSysfsFunctions()) {
+        SCOPED_TRACE(function.directory.string());
+        const PciAddress at = function.location.address;
+        const std::vector<uint8_t> config = ReadConfig(function);
+        auto* editor = new EditWindow(BRect(280, 150, 610, 380), at.bus, at.device, at.function);
+        editor->Show();
+        const int pages = config.size() > 256 ? 16 : 1;
+        for (int page = 0; page < pages; ++page) {
+            Step([&] {
+                if (page > 0)
+                    kittest::PressKey(editor, B_PAGE_DOWN);
+            });
+            for (int cell = 0; cell < 256; ++cell) {
+                const size_t offset = size_t(page * 256 + cell);
+                ASSERT_EQ(CellText(editor, cell),
+                          HexText(offset < config.size() ? config[offset] : 0xFF))
+                    << "at " << offset;
+            }
+        }
+        Step([&] { editor->Quit(); });
+    }
 }
