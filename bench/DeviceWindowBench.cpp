@@ -1,9 +1,12 @@
 // ShowDevice on the device window of a simulated machine, for two ordinary (type 0) records
 // shown in turn, two bridge (type 1) records in turn, and an ordinary and a bridge record in
 // turn, which switches the rows each time. Beside each, in the same iterations, a full repaint
-// of the window: what the person waits for anyway once the texts have changed.
+// of the window: what the person waits for anyway once the texts have changed. And a pick in
+// the menu, as a person waits for it, while the editor reads a device whose reads are slow.
 
+#include "SlowBus.h"
 #include "Stopwatch.h"
+#include "TargetReporter.h"
 #include "TimeCounter.h"
 
 #include <InstalledMachine.h>
@@ -11,6 +14,7 @@
 #include <PCI.h>
 #include <PciWindow.h>
 #include <SimulatedMachines.h>
+#include <WindowMessages.h>
 
 #include <QCoreApplication>
 
@@ -91,6 +95,33 @@ void BM_ShowDeviceSwitchingRows(benchmark::State& state)
     MeasureShowDevice(state, kNetworkCard, kAgpBridge);
 }
 
+// From the pick to the device window repainted with the function picked, while the editor,
+// following each pick, reads a device whose every read takes 20 ms.
+void BM_MenuPickWhileTheEditorReadsSlowly(benchmark::State& state)
+{
+    InstalledMachine machine(StandardMachine());
+    SlowBus slow(machine.bus, std::chrono::milliseconds(20));
+    auto* window = new PciWindow(BRect(100, 80, 400, 360));
+    window->Show();
+    window->PostMessage(kEditRequest);
+    kittest::DeliverWindowMessages();
+    const uint32 picks[] = {3, 6};
+    int64_t round = 0;
+    for (auto _ : state) {
+        const uint32 index = picks[size_t(round++ % 2)];
+        state.SetIterationTime(Stopwatch().Time([&] {
+            window->PostMessage(index);
+            kittest::DeliverWindowMessages();
+            kittest::Repaint(window);
+        }));
+    }
+    // The editor's thread ends after the read in hand.
+    for (BWindow* editor : kittest::WindowsTitled("Edit PCI Config"))
+        editor->Quit();
+    window->Quit();
+    kittest::DeliverPostedMessages();
+}
+
 } // namespace
 
 // A thousand or so calls are plenty; the repaint beside each costs fifty times the call.
@@ -99,3 +130,10 @@ constexpr double kMinTime = 0.01;
 BENCHMARK(BM_ShowDeviceType0)->UseManualTime()->Unit(kUnit)->MinTime(kMinTime);
 BENCHMARK(BM_ShowDeviceType1)->UseManualTime()->Unit(kUnit)->MinTime(kMinTime);
 BENCHMARK(BM_ShowDeviceSwitchingRows)->UseManualTime()->Unit(kUnit)->MinTime(kMinTime);
+BENCHMARK(BM_MenuPickWhileTheEditorReadsSlowly)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
+
+const bool kTargets = TargetReporter::Add({"BM_MenuPickWhileTheEditorReadsSlowly", "", 50,
+                                           "menu pick while the editor reads at 20 ms a read, ms"});

@@ -10,7 +10,7 @@ namespace {
 std::string ConfigPath(PciAddress address)
 {
     for (const SysfsFunction& function : ListSysfsFunctions()) {
-        if (function.address == address)
+        if (function.location.address == address)
             return function.directory / "config";
     }
     return {};
@@ -34,17 +34,17 @@ bool SysfsConfigFile::IsOpen() const { return fDescriptor >= 0; }
 
 const std::string& SysfsConfigFile::Path() const { return fPath; }
 
-void SysfsConfigFile::ReadEachByte(Bytes& bytes) const
+void SysfsConfigFile::ReadEachByte(Bytes& bytes, off_t start) const
 {
     for (size_t offset = 0; offset < bytes.size(); ++offset) {
-        if (pread(fDescriptor, &bytes[offset], 1, off_t(offset)) != 1)
+        if (pread(fDescriptor, &bytes[offset], 1, start + off_t(offset)) != 1)
             bytes[offset] = 0xFF;
     }
 }
 
-void SysfsConfigFile::ReadAtOnce(Bytes& bytes) const
+void SysfsConfigFile::ReadAtOnce(Bytes& bytes, off_t start) const
 {
-    const ssize_t count = pread(fDescriptor, bytes.data(), bytes.size(), 0);
+    const ssize_t count = pread(fDescriptor, bytes.data(), bytes.size(), start);
     for (size_t offset = count > 0 ? size_t(count) : 0; offset < bytes.size(); ++offset)
         bytes[offset] = 0xFF;
 }

@@ -3,6 +3,8 @@
 
 #include <PciAddress.h>
 
+#include <sys/types.h>
+
 #include <array>
 #include <string>
 
@@ -20,10 +22,10 @@ public:
 
     bool IsOpen() const;
     const std::string& Path() const;
-    // One read of one byte per offset, as the editor reads.
-    void ReadEachByte(Bytes& bytes) const;
+    // One read of one byte per offset of the page at start, as the editor reads.
+    void ReadEachByte(Bytes& bytes, off_t start = 0) const;
     // One read of all 256 bytes: the least the kernel can be asked to do.
-    void ReadAtOnce(Bytes& bytes) const;
+    void ReadAtOnce(Bytes& bytes, off_t start = 0) const;
 
 private:
     std::string fPath;

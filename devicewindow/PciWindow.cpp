@@ -58,6 +58,9 @@ void PciWindow::TakeDeviceSnapshot(BMenu* menu)
     pci_info info{};
     for (int32 index = 0; get_nth_pci_info(index, &info) == B_OK; ++index) {
         fDevices.push_back(info);
+        pci_location location{0, info.bus, info.device, info.function};
+        get_pci_location(info.bus, info.device, info.function, &location);
+        fLocations.push_back(location);
         char label[16];
         std::snprintf(label, sizeof(label), "%lu", static_cast<unsigned long>(index));
         menu->AddItem(new BMenuItem(label, new BMessage(static_cast<uint32>(index)), 0, 0));

@@ -5,6 +5,7 @@
 
 #include <Messenger.h>
 #include <PCI.h>
+#include <PciMachine.h>
 #include <Window.h>
 
 #include <vector>
@@ -43,7 +44,8 @@ private:
 
     // Display
     const pci_info& Record(uint32 index) const;
-    void ShowCommonRows(const pci_info& record);
+    pci_location Location(uint32 index) const;
+    void ShowCommonRows(const pci_info& record, const pci_location& location);
     void ShowOrdinaryRows(const pci_info& record);
     void ShowBridgeRows(const pci_info& record);
     void SwitchToOrdinaryRows();
@@ -57,6 +59,8 @@ private:
     uint32 fCurrentDevice = 0;
     // Room for every function the bus reports, however many (docs/departures.md).
     std::vector<pci_info> fDevices;
+    // Where each really sits: its bus number in the record may stand in for another.
+    std::vector<pci_location> fLocations;
     PciStringView* fRowLabels[ordinary::Count] = {};
     PciStringView* fRowValues[ordinary::Count] = {};
     // The vendor, class and subclass names beside the rows they name.

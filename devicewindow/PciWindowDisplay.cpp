@@ -59,13 +59,20 @@ const pci_info& PciWindow::Record(uint32 index) const
     return index < fDevices.size() ? fDevices[index] : kNoDevice;
 }
 
+pci_location PciWindow::Location(uint32 index) const
+{
+    const pci_info& record = Record(index);
+    return index < fLocations.size() ? fLocations[index]
+                                     : pci_location{0, record.bus, record.device, record.function};
+}
+
 void PciWindow::ShowDevice(uint32 index)
 {
     const pci_info& record = Record(index);
     // No name may stay from the device shown before.
     fNames[ordinary::VendorId]->SetText("");
     fNames[ordinary::SubsystemVendorId]->SetText("");
-    ShowCommonRows(record);
+    ShowCommonRows(record, Location(index));
     // The layout bits choose the rows, as they chose how the record was decoded: a function of
     // a multi-function device (0x80) is an ordinary one (docs/departures.md).
     if ((record.header_type & PCI_header_type_mask) == PCI_header_type_generic)
@@ -74,12 +81,13 @@ void PciWindow::ShowDevice(uint32 index)
         ShowBridgeRows(record);
 }
 
-void PciWindow::ShowCommonRows(const pci_info& record)
+// The bus a function really sits on, not the number the calls may reach it under.
+void PciWindow::ShowCommonRows(const pci_info& record, const pci_location& location)
 {
     SetHex(fRowValues[ordinary::VendorId], record.vendor_id);
     SetVendorName(fNames[ordinary::VendorId], record.vendor_id);
     SetHex(fRowValues[ordinary::DeviceId], record.device_id);
-    SetHex(fRowValues[ordinary::Bus], record.bus);
+    SetHex(fRowValues[ordinary::Bus], location.bus);
     SetHex(fRowValues[ordinary::Device], record.device);
     SetHex(fRowValues[ordinary::Function], record.function);
     SetHex(fRowValues[ordinary::Revision], record.revision);

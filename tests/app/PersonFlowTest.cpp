@@ -1,5 +1,6 @@
 // The program driven as a person drives it, on the simulated machine.
 
+#include "DeviceLines.h"
 #include "ProgramDriver.h"
 #include "Screenshots.h"
 
@@ -81,4 +82,17 @@ TEST_F(PersonFlowTest, TypingLeftWithoutEnterNeverStaysOnScreenNorReachesADevice
     });
     EXPECT_TRUE(machine.bus.WriteLog().empty());
     EXPECT_EQ(CellText(editor, 0x3C), DeviceByte(kHostBridge, 0x3C));
+}
+
+// A function of a second PCI domain at an address the first one has too is listed and edited
+// as itself: the device window and the editor name where it really is, and its bytes are its own.
+TEST_F(PersonFlowTest, AFunctionOfAnotherDomainIsShownAtItsRealAddressWithItsOwnBytes)
+{
+    constexpr int32 kDriveIndex = 10;
+    PickDevice(kDriveIndex);
+    EXPECT_EQ(LineOf(DeviceWindow(), "Vendor ID"), "Vendor ID 144D");
+    EXPECT_EQ(LineOf(DeviceWindow(), "Bus"), "Bus 0 Device 0 Function 0");
+    PressEdit();
+    EXPECT_EQ(EditorTitle(), "0001:00:00.0");
+    EXPECT_EQ(CellText(Editor(), 0) + CellText(Editor(), 1), "4D14");
 }

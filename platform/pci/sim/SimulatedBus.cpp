@@ -8,10 +8,13 @@ namespace {
 // In listing order, each location once: of two at one location the later given stays.
 std::vector<SimulatedFunction> Listed(std::vector<SimulatedFunction> functions)
 {
-    std::ranges::reverse(functions);
-    std::ranges::stable_sort(functions, {}, &SimulatedFunction::Location);
-    const auto repeats = std::ranges::unique(functions, {}, &SimulatedFunction::Location);
-    functions.erase(repeats.begin(), repeats.end());
+    const auto at = [](const SimulatedFunction& function) { return function.Location(); };
+    std::reverse(functions.begin(), functions.end());
+    std::stable_sort(functions.begin(), functions.end(),
+                     [&](const auto& a, const auto& b) { return at(a) < at(b); });
+    functions.erase(std::unique(functions.begin(), functions.end(),
+                                [&](const auto& a, const auto& b) { return at(a) == at(b); }),
+                    functions.end());
     return functions;
 }
 
