@@ -54,7 +54,7 @@ start
 [[ -z $(find "$work/tmp" -mindepth 1 \( -type d ! -perm 700 -o -type f ! -perm 600 \)) ]] ||
   fail "private files are not 0600 in 0700 folders"
 listening=$(ss -Hltn | awk '{print $4}' | grep -E ":($port|$((6000 + ${DISPLAY#:})))$")
-[[ -n $listening ]] && ! grep -qvxE "(127\.0\.0\.1|\[::1\]):$port" <<<"$listening" ||
+{ [[ -n $listening ]] && ! grep -qvxE "(127\.0\.0\.1|\[::1\]):$port" <<<"$listening"; } ||
   fail "listening on: $listening; want only the VNC port, on loopback"
 eventually framed "$device" || fail "the device window has no title bar"
 xdotool mousemove --window "$device" 175 13 click 1      # the Edit button
