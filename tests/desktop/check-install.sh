@@ -22,7 +22,7 @@ setfattr -n user.pciz_probe -v 1 "$work/probe" 2>/dev/null && xattrs=yes || xatt
 put() {
   local name=$1 root=$2 want=$3 p
   shift 3
-  env "$@" "$cmake" --install "$build" --prefix "${root#$work/stage}" >"$work/$name.log" 2>&1 ||
+  env "$@" "$cmake" --install "$build" --prefix "${root#"$work"/stage}" >"$work/$name.log" 2>&1 ||
     { cat "$work/$name.log" >&2; fail "$name: cmake --install failed"; return 1; }
   for p in pcizorvane pcizorvane-sim; do
     [[ -x $root/bin/$p ]] || fail "$name: $root/bin/$p is not installed"
@@ -36,9 +36,9 @@ if put plain "$prefix" "$mime"; then
   desktop=$prefix/share/applications/$id.desktop
   metainfo=$prefix/share/metainfo/$id.metainfo.xml
   icon=$prefix/share/icons/hicolor/scalable/apps/$id.svg
-  out=$(desktop-file-validate "$desktop" 2>&1) && ! grep -qE ': (error|warning):' <<<"$out" ||
+  { out=$(desktop-file-validate "$desktop" 2>&1) && ! grep -qE ': (error|warning):' <<<"$out"; } ||
     fail "desktop-file-validate rejects $desktop: $out"
-  grep -qx "Icon=$id" "$desktop" && grep -qx 'Exec=pcizorvane' "$desktop" ||
+  { grep -qx "Icon=$id" "$desktop" && grep -qx 'Exec=pcizorvane' "$desktop"; } ||
     fail "$desktop does not start pcizorvane with its icon"
   appstreamcli validate-tree --no-net --strict "$prefix" || fail "appstreamcli rejects $metainfo"
   for p in pcizorvane pcizorvane-sim; do
