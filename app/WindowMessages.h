@@ -23,6 +23,14 @@ enum : uint32 {
     // Editor to its bus thread: write a byte, then read its page again. Fields: bus, device,
     // function, page, serial, ID (the offset in the whole space), DAtA.
     kWriteByte = FourCharCode("WRBY"),
+    // Editor to its bus thread: read the whole space of a function, for what its bytes mean.
+    // Fields: bus, device, function, serial.
+    kReadSpace = FourCharCode("RDSP"),
+    // The bus thread to the editor: the whole space as read. Fields: bus, device, function,
+    // serial, bytes, size.
+    kSpaceBytes = FourCharCode("SPAC"),
+    // The editor's context menu: go to a structure's first byte. Field: ID.
+    kGoToOffset = FourCharCode("GOTO"),
     // The bus thread to the editor: the bytes of a page as read. Fields: bus, device,
     // function, page, serial, bytes, size, domain, real bus; after a write also ID and DAtA.
     kPageBytes = FourCharCode("BYTS"),
@@ -44,7 +52,7 @@ inline constexpr const char kDataField[] = "DAtA";
 inline constexpr const char kPageField[] = "page";
 // Int32: which request of the editor a reply answers; later requests have larger ones.
 inline constexpr const char kSerialField[] = "serial";
-// B_RAW_TYPE: the 256 bytes of a page, as read one at a time.
+// B_RAW_TYPE: the 256 bytes of a page, or the whole space, as read one at a time.
 inline constexpr const char kBytesField[] = "bytes";
 // Int32: the size of the function's configuration space, 256 or 4096.
 inline constexpr const char kSizeField[] = "size";

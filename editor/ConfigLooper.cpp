@@ -7,8 +7,22 @@
 #include <TypeConstants.h>
 #include <WindowMessages.h>
 
-ConfigLooper::ConfigLooper(BMessenger editor, std::shared_ptr<const std::atomic<int32>> newestRead)
-    : fEditor(editor), fNewestRead(std::move(newestRead))
+#include <vector>
+
+namespace {
+
+int32 PageOf(const BMessage* request)
+{
+    int32 page = 0;
+    request->FindInt32(kPageField, &page);
+    return page;
+}
+
+} // namespace
+
+ConfigLooper::ConfigLooper(BMessenger editor,
+                           std::shared_ptr<const std::atomic<int32>> newestRequest)
+    : fEditor(editor), fNewestRequest(std::move(newestRequest))
 {
 }
 
@@ -17,6 +31,9 @@ void ConfigLooper::MessageReceived(BMessage* message)
     switch (message->what) {
     case kReadPage:
         ReadPage(message);
+        break;
+    case kReadSpace:
+        ReadSpace(message);
         break;
     case kWriteByte:
         WriteByte(message);
@@ -29,7 +46,21 @@ void ConfigLooper::MessageReceived(BMessage* message)
 void ConfigLooper::ReadPage(BMessage* request)
 {
     BMessage reply(*request);
-    if (ReadInto(&reply, true))
+    reply.what = kPageBytes;
+    if (ReadInto(&reply, PageOf(request) * kPageSize, kPageSize, true))
+        fEditor.SendMessage(&reply);
+}
+
+void ConfigLooper::ReadSpace(BMessage* request)
+{
+    uint8 bus = 0;
+    uint8 device = 0;
+    uint8 function = 0;
+    if (!FindFunction(request, &bus, &device, &function))
+        return;
+    BMessage reply(*request);
+    reply.what = kSpaceBytes;
+    if (ReadInto(&reply, 0, get_pci_config_size(bus, device, function), true))
         fEditor.SendMessage(&reply);
 }
 
@@ -47,33 +78,31 @@ void ConfigLooper::WriteByte(BMessage* job)
     write_pci_config(bus, device, function, offset, 1, static_cast<uint8>(data));
     // Read back the page: what the device really holds is what the person sees.
     BMessage reply(*job);
-    if (ReadInto(&reply, false))
+    reply.what = kPageBytes;
+    if (ReadInto(&reply, PageOf(job) * kPageSize, kPageSize, false))
         fEditor.SendMessage(&reply);
 }
 
-bool ConfigLooper::ReadInto(BMessage* reply, bool stoppable)
+bool ConfigLooper::ReadInto(BMessage* reply, int32 first, int32 count, bool stoppable)
 {
     uint8 bus = 0;
     uint8 device = 0;
     uint8 function = 0;
-    int32 page = 0;
     int32 serial = 0;
     if (!FindFunction(reply, &bus, &device, &function)
-        || reply->FindInt32(kPageField, &page) != B_OK
         || reply->FindInt32(kSerialField, &serial) != B_OK)
         return false;
     // One byte per read, never wider: a wide read of some registers has side effects.
-    uint8 bytes[kPageSize];
-    for (int32 n = 0; n < kPageSize; ++n) {
-        if (IsQuitting() || (stoppable && serial < *fNewestRead))
+    std::vector<uint8> bytes(static_cast<size_t>(count));
+    for (int32 n = 0; n < count; ++n) {
+        if (IsQuitting() || (stoppable && serial < *fNewestRequest))
             return false;
-        bytes[n] = uint8(read_pci_config(bus, device, function, page * kPageSize + n, 1));
+        bytes[n] = uint8(read_pci_config(bus, device, function, first + n, 1));
     }
     // Where no function answers, there is nowhere else it could be.
     pci_location location{0, bus, device, function};
     get_pci_location(bus, device, function, &location);
-    reply->what = kPageBytes;
-    reply->AddData(kBytesField, B_RAW_TYPE, bytes, sizeof(bytes));
+    reply->AddData(kBytesField, B_RAW_TYPE, bytes.data(), ssize_t(bytes.size()));
     reply->AddInt32(kSizeField, get_pci_config_size(bus, device, function));
     reply->AddInt32(kDomainField, int32(location.domain));
     reply->AddInt8(kRealBusField, int8(location.bus));

@@ -15,21 +15,23 @@ class ConfigLooper : public BLooper {
 public:
     static constexpr int32 kPageSize = 256;
 
-    // newestRead is the serial of the newest page the editor asked to read: the reading of an
-    // older one stops between two reads, as its bytes would never be shown. A write and the
-    // reading after it always run to the end.
-    ConfigLooper(BMessenger editor, std::shared_ptr<const std::atomic<int32>> newestRead);
+    // newestRequest is the serial of the newest request of the editor: the reading of a page or
+    // of the space asked for earlier stops between two reads, as a newer request makes its bytes
+    // useless. A write and the reading after it always run to the end.
+    ConfigLooper(BMessenger editor, std::shared_ptr<const std::atomic<int32>> newestRequest);
 
     void MessageReceived(BMessage* message) override;
 
 private:
     void ReadPage(BMessage* request);
+    void ReadSpace(BMessage* request);
     void WriteByte(BMessage* job);
-    // False when the reading was stopped: by a quit, or by a newer request when stoppable.
-    bool ReadInto(BMessage* reply, bool stoppable);
+    // Reads count bytes from first into reply; false when the reading was stopped: by a quit,
+    // or by a newer request when stoppable.
+    bool ReadInto(BMessage* reply, int32 first, int32 count, bool stoppable);
 
     BMessenger fEditor;
-    std::shared_ptr<const std::atomic<int32>> fNewestRead;
+    std::shared_ptr<const std::atomic<int32>> fNewestRequest;
 };
 
 #endif

@@ -1,5 +1,6 @@
 #include "DataTextView.h"
 
+#include "EditWindow.h"
 #include "ParseHexByte.h"
 
 #include <FunctionFields.h>
@@ -90,6 +91,16 @@ void DataTextView::MakeFocus(bool focus)
     if (!focus && fDeviceText != Text())
         SetText(fDeviceText.c_str());
     BTextView::MakeFocus(focus);
+}
+
+bool DataTextView::GetToolTipAt(BPoint, std::string* text)
+{
+    auto* editor = dynamic_cast<EditWindow*>(Window());
+    int32 offset = 0;
+    if (editor == nullptr || fWriteRequest->FindInt32(kOffsetField, &offset) != B_OK)
+        return false;
+    *text = editor->ExplainOffset(offset);
+    return !text->empty();
 }
 
 void DataTextView::PostWriteRequest()

@@ -30,6 +30,8 @@ public:
 
     void KeyDown(const char* bytes, int32 numBytes) override;
     void MakeFocus(bool focus = true) override;
+    // What the byte means, as its editor knows it.
+    bool GetToolTipAt(BPoint where, std::string* text) override;
 
 private:
     void PostWriteRequest();

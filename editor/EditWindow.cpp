@@ -14,6 +14,7 @@
 #include <MessageRunner.h>
 #include <PciMachine.h>
 #include <PciStringView.h>
+#include <Point.h>
 #include <PopUpMenu.h>
 #include <SpaceStringView.h>
 #include <TypeConstants.h>
@@ -32,6 +33,8 @@ constexpr int32 kPageSize = ConfigLooper::kPageSize;
 // How long bytes may take before the editor says it is reading: long enough that a device
 // answering at its usual speed never makes the title flicker.
 constexpr bigtime_t kReadingNoticeDelay = 100'000;
+// A byte gone to from the context menu, in a grid that cannot take the focus.
+constexpr rgb_color kFoundColor = {255, 236, 140, 255};
 
 // What a person cannot do on this bus is said where they would try it, briefly enough to fit
 // the title bar of a window this narrow.
@@ -58,7 +61,7 @@ void RowLabelText(char (&text)[8], int page, int row)
 EditWindow::EditWindow(BRect frame, uint8 bus, uint8 device, uint8 function)
     : BWindow(frame, WindowTitle("Edit PCI Config", ReachNote()).c_str(), B_TITLED_WINDOW,
               B_NOT_RESIZABLE | B_NOT_ZOOMABLE, B_CURRENT_WORKSPACE),
-      fNewestRead(std::make_shared<std::atomic<int32>>(0))
+      fNewestRequest(std::make_shared<std::atomic<int32>>(0))
 {
     BFont cellFont(be_fixed_font);
     AddReadOnlyBox();
@@ -72,7 +75,7 @@ EditWindow::EditWindow(BRect frame, uint8 bus, uint8 device, uint8 function)
     fDevice = device;
     fFunction = function;
     TargetCells();
-    fBusWork = new ConfigLooper(BMessenger(this), fNewestRead);
+    fBusWork = new ConfigLooper(BMessenger(this), fNewestRequest);
     fBusThread = BMessenger(fBusWork);
     fBusWork->Run();
     Reload(bus, device, function);
@@ -112,8 +115,7 @@ void EditWindow::AddGridRow(int row, const BFont& font)
     const float y = kRowHeight * row;
     char text[8];
     RowLabelText(text, 0, row);
-    fRowLabels[row] =
-        new SpaceStringView(BRect(kRowLabelLeft, y + 31, 40, y + 43), "data", text);
+    fRowLabels[row] = new SpaceStringView(BRect(kRowLabelLeft, y + 31, 40, y + 43), "data", text);
     fRowLabels[row]->ResizeToPreferred();
     AddChild(fRowLabels[row]);
     for (int column = 0; column < kColumns; ++column) {
@@ -131,8 +133,7 @@ void EditWindow::Reload(uint8 bus, uint8 device, uint8 function)
     BMessage request(kReadPage);
     PutFunction(&request, bus, device, function);
     request.AddInt32(kPageField, fPage);
-    // Any older page still being read will never be shown: its reading may stop.
-    *fNewestRead = Ask(&request);
+    Ask(&request);
 }
 
 void EditWindow::MessageReceived(BMessage* message)
@@ -150,8 +151,17 @@ void EditWindow::MessageReceived(BMessage* message)
     case kPageBytes:
         ShowBytes(message);
         break;
+    case kSpaceBytes:
+        LearnSpace(message);
+        break;
     case kStillReading:
         ShowReading();
+        break;
+    case B_CONTEXT_MENU_REQUESTED:
+        OpenCapabilityMenu(message);
+        break;
+    case kGoToOffset:
+        GoToOffset(message);
         break;
     case kPageChosen: {
         int32 page = 0;
@@ -263,12 +273,17 @@ void EditWindow::TakeKey(const BMessage* message)
         TurnPage(fPage - 1);
 }
 
-int32 EditWindow::Ask(BMessage* request)
+// Every request makes the readings asked for before it useless, and lets them stop; the
+// grid waits for the bytes of those it awaits.
+int32 EditWindow::Ask(BMessage* request, bool awaited)
 {
     const int32 serial = ++fLastSerial;
     request->AddInt32(kSerialField, serial);
-    fAwaitedSerial = serial;
+    *fNewestRequest = serial;
     fBusThread.SendMessage(request);
+    if (!awaited)
+        return serial;
+    fAwaitedSerial = serial;
     const BMessage notice(kStillReading);
     fReadingNotice =
         std::make_unique<BMessageRunner>(BMessenger(this), &notice, kReadingNoticeDelay, 1);
@@ -288,6 +303,8 @@ void EditWindow::ShowBytes(const BMessage* reply)
     reply->FindInt32(kSizeField, &size);
     reply->FindInt32(kSerialField, &fShownSerial);
     fSize = size;
+    ClearMarks();
+    LearnPage(reply, page, size);
     ShowHeading(reply);
     ShowPageControl(size, page);
     if (page != fShownPage)
@@ -305,6 +322,113 @@ void EditWindow::ShowBytes(const BMessage* reply)
             LetCellsTakeTyping(true);
         }
     }
+    if (fPendingGoTo >= 0 && fPendingGoTo / kPageSize == page) {
+        FocusOrMark(fPendingGoTo);
+        fPendingGoTo = -1;
+    }
+}
+
+// A function first seen starts what is known of it afresh; one larger than a page is read
+// whole once, in the background, so that every capability of it can be named.
+void EditWindow::LearnPage(const BMessage* reply, int32 page, int32 size)
+{
+    int32 serial = 0;
+    reply->FindInt32(kSerialField, &serial);
+    if (fTips.Size() != size || !IsShownFunction(fTipsBus, fTipsDevice, fTipsFunction)) {
+        fTipsBus = fBus;
+        fTipsDevice = fDevice;
+        fTipsFunction = fFunction;
+        fTips.Start(size, get_pci_config_reach() == PCI_REACH_FIRST_64_BYTES ? 64 : size);
+        fSpaceKnown = size <= kPageSize;
+    }
+    const void* data = nullptr;
+    ssize_t count = 0;
+    reply->FindData(kBytesField, B_RAW_TYPE, &data, &count);
+    fTips.Learn(page * kPageSize, std::span(static_cast<const uint8*>(data), size_t(count)));
+    // A reading of the space asked for before this page's was stopped by a newer request.
+    if (!fSpaceKnown && fSpaceAsked < serial) {
+        BMessage request(kReadSpace);
+        PutFunction(&request, fBus, fDevice, fFunction);
+        fSpaceAsked = Ask(&request, false);
+    }
+}
+
+void EditWindow::LearnSpace(const BMessage* reply)
+{
+    const void* data = nullptr;
+    ssize_t count = 0;
+    uint8 bus = 0;
+    uint8 device = 0;
+    uint8 function = 0;
+    if (!FindFunction(reply, &bus, &device, &function) || !IsShownFunction(bus, device, function)
+        || reply->FindData(kBytesField, B_RAW_TYPE, &data, &count) != B_OK || count != fTips.Size())
+        return;
+    fTips.Learn(0, std::span(static_cast<const uint8*>(data), size_t(count)));
+    fSpaceKnown = true;
+}
+
+bool EditWindow::IsShownFunction(uint8 bus, uint8 device, uint8 function) const
+{
+    return bus == fBus && device == fDevice && function == fFunction;
+}
+
+std::string EditWindow::ExplainOffset(int32 offset)
+{
+    return offset >= 0 && offset < fTips.Size() ? fTips.TipFor(offset) : std::string();
+}
+
+// Every capability found, at its offset; choosing one goes to its first byte.
+void EditWindow::OpenCapabilityMenu(const BMessage* request)
+{
+    BPoint where;
+    if (request->FindPoint("where", &where) != B_OK)
+        return;
+    fCapabilityMenu = std::make_unique<BPopUpMenu>("capabilities", false, false);
+    for (const RegisterMap::Structure& capability : fTips.Capabilities()) {
+        char label[96];
+        std::snprintf(label, sizeof(label), "%03X  %s", unsigned(capability.offset),
+                      capability.readable ? capability.name : "not readable");
+        auto* choice = new BMessage(kGoToOffset);
+        choice->AddInt32(kOffsetField, capability.offset);
+        fCapabilityMenu->AddItem(new BMenuItem(label, choice));
+    }
+    if (fCapabilityMenu->CountItems() == 0)
+        fCapabilityMenu->AddItem(new BMenuItem("No capabilities", nullptr));
+    fCapabilityMenu->SetTargetForItems(BMessenger(this));
+    fCapabilityMenu->Go(where);
+}
+
+void EditWindow::GoToOffset(const BMessage* choice)
+{
+    int32 offset = 0;
+    if (choice->FindInt32(kOffsetField, &offset) != B_OK || offset < 0 || offset >= fSize)
+        return;
+    if (offset / kPageSize == fShownPage && fPage == fShownPage) {
+        FocusOrMark(offset);
+        return;
+    }
+    fPendingGoTo = offset;
+    TurnPage(offset / kPageSize);
+}
+
+// An unlocked cell takes the focus; a locked one cannot, so it is marked.
+void EditWindow::FocusOrMark(int32 offset)
+{
+    DataTextView* cell = fCells[offset % kPageSize];
+    if (fReadOnly == 0 && !fSayingReading) {
+        cell->MakeFocus(true);
+        return;
+    }
+    cell->SetViewColor(kFoundColor);
+    fMarkedCells.push_back(offset % kPageSize);
+}
+
+// Marks show what the bytes last read meant; new bytes take them away.
+void EditWindow::ClearMarks()
+{
+    for (int cell : fMarkedCells)
+        fCells[cell]->SetViewColor(B_TRANSPARENT_COLOR);
+    fMarkedCells.clear();
 }
 
 // The row labels, and the offsets the cells write to, of the page whose bytes they show now.

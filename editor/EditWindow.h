@@ -1,15 +1,20 @@
 #ifndef PCIZ_EDITOR_EDIT_WINDOW_H
 #define PCIZ_EDITOR_EDIT_WINDOW_H
 
+#include "RegisterTips.h"
+
 #include <Messenger.h>
 #include <Window.h>
 
 #include <atomic>
 #include <memory>
+#include <string>
+#include <vector>
 
 class BFont;
 class BMenuField;
 class BMessageRunner;
+class BPopUpMenu;
 class ConfigLooper;
 class DataTextView;
 class PciStringView;
@@ -34,6 +39,10 @@ public:
     // once they arrive.
     void Reload(uint8 bus, uint8 device, uint8 function);
 
+    // What the byte at offset of the function shown is: its register, its access and value,
+    // as the cells' tooltips say it.
+    std::string ExplainOffset(int32 offset);
+
 private:
     static constexpr int kRows = 16;
     static constexpr int kColumns = 16;
@@ -53,8 +62,11 @@ private:
     void TakeKey(const BMessage* message);
 
     // The bus thread's side.
-    int32 Ask(BMessage* request);
+    int32 Ask(BMessage* request, bool awaited = true);
     void ShowBytes(const BMessage* reply);
+    void LearnPage(const BMessage* reply, int32 page, int32 size);
+    void LearnSpace(const BMessage* reply);
+    bool IsShownFunction(uint8 bus, uint8 device, uint8 function) const;
     bool Answers(const BMessage* reply) const;
     void ShowHeading(const BMessage* reply);
     void ShowPageControl(int32 size, int page);
@@ -62,6 +74,12 @@ private:
     void ShowReading();
     void LetCellsTakeTyping(bool take);
     void StopBusWork();
+
+    // The context menu of capabilities.
+    void OpenCapabilityMenu(const BMessage* request);
+    void GoToOffset(const BMessage* choice);
+    void FocusOrMark(int32 offset);
+    void ClearMarks();
 
     PciStringView* fTitle = nullptr;
     SpaceStringView* fRowLabels[kRows] = {};
@@ -79,13 +97,25 @@ private:
 
     ConfigLooper* fBusWork = nullptr;
     BMessenger fBusThread;
-    std::shared_ptr<std::atomic<int32>> fNewestRead;
+    std::shared_ptr<std::atomic<int32>> fNewestRequest;
     int32 fLastSerial = 0;
     // The newest request whose bytes the cells show, and the one they wait for.
     int32 fShownSerial = 0;
     int32 fAwaitedSerial = 0;
     bool fSayingReading = false;
     std::unique_ptr<BMessageRunner> fReadingNotice;
+
+    // What the bytes of the function shown mean; the whole space is read once for it.
+    RegisterTips fTips;
+    uint8 fTipsBus = 0;
+    uint8 fTipsDevice = 0;
+    uint8 fTipsFunction = 0;
+    bool fSpaceKnown = false;
+    int32 fSpaceAsked = 0;
+    std::unique_ptr<BPopUpMenu> fCapabilityMenu;
+    // A byte to go to once its page is shown; -1 for none.
+    int32 fPendingGoTo = -1;
+    std::vector<int> fMarkedCells;
 };
 
 #endif

@@ -29,6 +29,6 @@ void BControl::SetValue(int32 value) { fValue = value; }
 
 int32 BControl::Value() const { return fValue; }
 
-BLooper* BControl::Target() const { return Window(); }
+BMessenger BControl::Target() const { return BMessenger(Window()); }
 
 void BControl::Stamp(BMessage* posted) const { posted->AddInt32("be:value", fValue); }

@@ -22,5 +22,5 @@ status_t BInvoker::Invoke(const BMessage* message)
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     posted.AddInt64("when", std::chrono::duration_cast<std::chrono::microseconds>(now).count());
     Stamp(&posted);
-    return BMessenger(Target()).SendMessage(&posted);
+    return Target().SendMessage(&posted);
 }

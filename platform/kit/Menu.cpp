@@ -56,3 +56,5 @@ BMenuItem* BMenu::FindMarked() const
             return item;
     return nullptr;
 }
+
+void BMenu::SetTargetForItems(BMessenger target) { fMenuState->target = target; }

@@ -45,11 +45,14 @@ void BMenuItem::SetMarked(bool marked)
 
 bool BMenuItem::IsMarked() const { return fMenuItemState->marked; }
 
-BLooper* BMenuItem::Target() const
+BMessenger BMenuItem::Target() const
 {
-    BView* owner =
-        fMenuItemState->menu != nullptr ? kit::MenuState::Of(fMenuItemState->menu).owner : nullptr;
-    return owner != nullptr ? owner->Window() : nullptr;
+    if (fMenuItemState->menu == nullptr)
+        return BMessenger();
+    const kit::MenuState& menu = kit::MenuState::Of(fMenuItemState->menu);
+    if (menu.target)
+        return *menu.target;
+    return BMessenger(menu.owner != nullptr ? menu.owner->Window() : nullptr);
 }
 
 void BMenuItem::Stamp(BMessage* posted) const

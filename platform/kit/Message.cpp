@@ -10,7 +10,7 @@ namespace {
 
 // A block of bytes, of the type its field was added with.
 using Bytes = std::vector<uint8>;
-using Value = std::variant<bool, int8, int16, int32, int64, std::string, Bytes>;
+using Value = std::variant<bool, int8, int16, int32, int64, std::string, BPoint, Bytes>;
 
 template <typename T>
 constexpr type_code TypeCodeOf()
@@ -25,6 +25,8 @@ constexpr type_code TypeCodeOf()
         return B_INT32_TYPE;
     else if constexpr (std::is_same_v<T, int64>)
         return B_INT64_TYPE;
+    else if constexpr (std::is_same_v<T, BPoint>)
+        return B_POINT_TYPE;
     else
         return B_STRING_TYPE;
 }
@@ -125,6 +127,13 @@ status_t BMessage::AddString(const char* name, const char* value)
     if (value == nullptr)
         return B_BAD_VALUE;
     return fFields->Add(name, std::string(value));
+}
+
+status_t BMessage::AddPoint(const char* name, BPoint value) { return fFields->Add(name, value); }
+
+status_t BMessage::FindPoint(const char* name, BPoint* value) const
+{
+    return fFields->Copy(name, 0, value);
 }
 
 status_t BMessage::AddData(const char* name, type_code type, const void* data, ssize_t numBytes)

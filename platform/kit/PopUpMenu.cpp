@@ -8,3 +8,8 @@ BPopUpMenu::BPopUpMenu(const char* name, bool radioMode, bool labelFromMarked, m
     kit::MenuState::Of(this).radioMode = radioMode;
     kit::MenuState::Of(this).labelFromMarked = labelFromMarked;
 }
+
+void BPopUpMenu::Go(BPoint where)
+{
+    kit::MenuState::Of(this).qmenu->popup(QPoint(qRound(where.x), qRound(where.y)));
+}

@@ -16,7 +16,7 @@ BStringView::BStringView(BRect frame, const char* name, const char* text, uint32
                          uint32 flags)
     : BView(frame, name, resizingMode, flags)
 {
-    kit::ViewState::Of(this).SetWidget(new kit::TextLabel);
+    kit::ViewState::Of(this).SetWidget(new kit::TextLabel(this));
     SetText(text);
 }
 

@@ -135,15 +135,30 @@ void BTextView::GetText(int32 offset, int32 length, char* buffer) const
     buffer[count] = '\0';
 }
 
+void BTextView::SetViewColor(rgb_color color)
+{
+    kit::ViewState::Of(this).viewColor = color;
+    ApplyBackground();
+}
+
 void BTextView::MakeEditable(bool editable)
 {
     fTextViewState->editable = editable;
+    LineOf(this)->setReadOnly(!editable);
+    ApplyBackground();
+}
+
+// A field that takes no typing sits on the window's colour, so a person sees the lock.
+void BTextView::ApplyBackground()
+{
+    const rgb_color color = ViewColor();
+    const QColor fill = color.alpha != 0
+                            ? QColor(color.red, color.green, color.blue)
+                            : QApplication::palette().color(
+                                fTextViewState->editable ? QPalette::Base : QPalette::Window);
     kit::TextLine* line = LineOf(this);
-    line->setReadOnly(!editable);
-    // A field that takes no typing sits on the window's colour, so a person sees the lock.
     QPalette palette = line->palette();
-    palette.setColor(QPalette::Base,
-                     QApplication::palette().color(editable ? QPalette::Base : QPalette::Window));
+    palette.setColor(QPalette::Base, fill);
     line->setPalette(palette);
 }
 

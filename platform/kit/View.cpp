@@ -5,7 +5,10 @@
 #include "native/NativeFont.h"
 #include "native/ViewState.h"
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QPalette>
+#include <QToolTip>
 
 namespace kit {
 
@@ -79,6 +82,17 @@ void PinTextColor(QWidget* widget, rgb_color color)
     widget->setPalette(palette);
 }
 
+bool ShowToolTip(BView* view, QWidget* widget, QEvent* event)
+{
+    const auto* help = static_cast<QHelpEvent*>(event);
+    std::string text;
+    if (view->GetToolTipAt(BPoint(help->pos().x(), help->pos().y()), &text) && !text.empty())
+        QToolTip::showText(help->globalPos(), QString::fromStdString(text), widget);
+    else
+        QToolTip::hideText();
+    return true;
+}
+
 } // namespace kit
 
 BView::BView(BRect frame, const char* name, uint32 resizingMode, uint32 flags)
@@ -142,6 +156,36 @@ void BView::SetHighColor(uchar red, uchar green, uchar blue, uchar alpha)
 }
 
 rgb_color BView::HighColor() const { return fViewState->highColor; }
+
+void BView::SetViewColor(rgb_color color)
+{
+    fViewState->viewColor = color;
+    QWidget* widget = fViewState->Widget();
+    QPalette palette = widget->palette();
+    const QPalette usual = QApplication::palette();
+    const QColor fill = color.alpha == 0 ? usual.color(QPalette::Window)
+                                         : QColor(color.red, color.green, color.blue);
+    palette.setColor(QPalette::Window, fill);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(color.alpha != 0);
+}
+
+rgb_color BView::ViewColor() const { return fViewState->viewColor; }
+
+void BView::SetToolTip(const char* text)
+{
+    fViewState->toolTip = text != nullptr ? text : "";
+    // Widgets of the kit's own ask the view; Qt's own show the text.
+    fViewState->Widget()->setToolTip(QString::fromStdString(fViewState->toolTip));
+}
+
+const char* BView::ToolTip() const { return fViewState->toolTip.c_str(); }
+
+bool BView::GetToolTipAt(BPoint, std::string* text)
+{
+    *text = fViewState->toolTip;
+    return !text->empty();
+}
 
 void BView::GetPreferredSize(float* width, float* height)
 {

@@ -13,6 +13,7 @@
 #include <View.h>
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -26,6 +27,13 @@ void WindowWidget::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     fWindow->PostMessage(B_QUIT_REQUESTED);
+}
+
+void WindowWidget::contextMenuEvent(QContextMenuEvent* event)
+{
+    BMessage message(B_CONTEXT_MENU_REQUESTED);
+    message.AddPoint("where", BPoint(event->globalPos().x(), event->globalPos().y()));
+    fWindow->PostMessage(&message);
 }
 
 void WindowWidget::keyPressEvent(QKeyEvent* event)

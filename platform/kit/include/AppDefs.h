@@ -10,6 +10,9 @@ enum : uint32 {
     // A key that no view of the window took, such as one pressed while none has the focus.
     // Field "bytes": B_RAW_TYPE, the key as KeyDown receives it.
     B_KEY_DOWN = FourCharCode("_KYD"),
+    // A person asked for a context menu over the window: a secondary click, or the menu key.
+    // Field "where": BPoint, where to open it, in screen coordinates.
+    B_CONTEXT_MENU_REQUESTED = FourCharCode("_CMR"),
 };
 
 #endif

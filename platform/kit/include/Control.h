@@ -22,7 +22,7 @@ public:
     int32 Value() const;
 
 private:
-    BLooper* Target() const override;
+    BMessenger Target() const override;
     void Stamp(BMessage* posted) const override;
 
     std::string fLabel;

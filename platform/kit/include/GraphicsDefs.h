@@ -12,4 +12,7 @@ struct rgb_color {
     bool operator==(const rgb_color&) const = default;
 };
 
+// A view colour that lets the view's own background show: no colour of the view's own.
+inline constexpr rgb_color B_TRANSPARENT_COLOR = {77, 77, 77, 0};
+
 #endif

@@ -1,11 +1,11 @@
 #ifndef PCIZ_KIT_INVOKER_H
 #define PCIZ_KIT_INVOKER_H
 
+#include <Messenger.h>
 #include <SupportDefs.h>
 
 #include <memory>
 
-class BLooper;
 class BMessage;
 
 // A message and a target. Invoking posts a copy of the message, stamped with "when" (Int64)
@@ -26,7 +26,7 @@ public:
     status_t Invoke(const BMessage* message = nullptr);
 
 private:
-    virtual BLooper* Target() const = 0;
+    virtual BMessenger Target() const = 0;
     virtual void Stamp(BMessage* posted) const = 0;
 
     std::unique_ptr<BMessage> fMessage;

@@ -2,6 +2,7 @@
 #define PCIZ_KIT_MENU_H
 
 #include <InterfaceDefs.h>
+#include <Messenger.h>
 
 #include <memory>
 
@@ -26,6 +27,8 @@ public:
     BMenuItem* ItemAt(int32 index) const;
     int32 IndexOf(const BMenuItem* item) const;
     BMenuItem* FindMarked() const;
+    // Where the items' messages go, in place of the window of the field that shows the menu.
+    void SetTargetForItems(BMessenger target);
 
 private:
     friend struct kit::MenuState;

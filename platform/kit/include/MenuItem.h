@@ -12,8 +12,8 @@ struct MenuItemState;
 }
 
 // One entry of a menu. Choosing it posts a copy of its message, with the fields "when"
-// (Int64) and "index" (Int32, the item's place in its menu), to the window of the menu field
-// that shows the menu.
+// (Int64) and "index" (Int32, the item's place in its menu), to the menu's target: the one set
+// for its items, or the window of the menu field that shows the menu.
 class BMenuItem : public BInvoker {
 public:
     // Takes ownership of message.
@@ -28,7 +28,7 @@ public:
     bool IsMarked() const;
 
 private:
-    BLooper* Target() const override;
+    BMessenger Target() const override;
     void Stamp(BMessage* posted) const override;
     // A person chose the item.
     void Choose();

@@ -1,6 +1,7 @@
 #ifndef PCIZ_KIT_MESSAGE_H
 #define PCIZ_KIT_MESSAGE_H
 
+#include <Point.h>
 #include <SupportDefs.h>
 
 #include <memory>
@@ -26,6 +27,7 @@ public:
     status_t AddInt32(const char* name, int32 value);
     status_t AddInt64(const char* name, int64 value);
     status_t AddString(const char* name, const char* value);
+    status_t AddPoint(const char* name, BPoint value);
     // A block of bytes of the given type, such as B_RAW_TYPE, copied into the message.
     status_t AddData(const char* name, type_code type, const void* data, ssize_t numBytes);
 
@@ -33,6 +35,7 @@ public:
     status_t FindInt8(const char* name, int32 index, int8* value) const;
     status_t FindInt32(const char* name, int32* value) const;
     status_t FindInt32(const char* name, int32 index, int32* value) const;
+    status_t FindPoint(const char* name, BPoint* value) const;
     // The block stays the message's: valid while the message lives and is not changed.
     status_t FindData(const char* name, type_code type, const void** data, ssize_t* numBytes) const;
 

@@ -26,6 +26,9 @@ public:
     // buffer must hold length + 1 bytes.
     void GetText(int32 offset, int32 length, char* buffer) const;
 
+    // A view colour shows in place of the usual background of an editable or a locked field.
+    void SetViewColor(rgb_color color) override;
+
     void MakeEditable(bool editable = true);
     bool IsEditable() const;
     void MakeSelectable(bool selectable = true);
@@ -50,6 +53,7 @@ private:
     void HandleEditingKey(uchar key);
     void InsertTyped(const char* bytes, int32 numBytes);
     void FitToText();
+    void ApplyBackground();
 };
 
 #endif

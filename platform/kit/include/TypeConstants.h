@@ -11,6 +11,7 @@ enum : type_code {
     B_INT32_TYPE = FourCharCode("LONG"),
     B_INT64_TYPE = FourCharCode("LLNG"),
     B_STRING_TYPE = FourCharCode("CSTR"),
+    B_POINT_TYPE = FourCharCode("BPNT"),
     B_RAW_TYPE = FourCharCode("RAWT"),
 };
 

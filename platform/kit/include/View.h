@@ -4,9 +4,11 @@
 #include <Font.h>
 #include <GraphicsDefs.h>
 #include <InterfaceDefs.h>
+#include <Point.h>
 #include <Rect.h>
 
 #include <memory>
+#include <string>
 
 class BWindow;
 
@@ -39,6 +41,17 @@ public:
     void SetHighColor(rgb_color color);
     void SetHighColor(uchar red, uchar green, uchar blue, uchar alpha = 255);
     rgb_color HighColor() const;
+    // The colour the view fills its background with; B_TRANSPARENT_COLOR for its usual one.
+    virtual void SetViewColor(rgb_color color);
+    rgb_color ViewColor() const;
+
+    // The text a tooltip shows over the view when the pointer rests on it.
+    void SetToolTip(const char* text);
+    const char* ToolTip() const;
+    // Asked each time a tooltip is about to show, with where the pointer rests in the view's
+    // coordinates; a view whose explanation changes with what it shows gives it here. The text
+    // set with SetToolTip by default; false for none.
+    virtual bool GetToolTipAt(BPoint where, std::string* text);
 
     virtual void GetPreferredSize(float* width, float* height);
     virtual void ResizeToPreferred();

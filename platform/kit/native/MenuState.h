@@ -2,11 +2,13 @@
 #define PCIZ_KIT_NATIVE_MENU_STATE_H
 
 #include <Menu.h>
+#include <Messenger.h>
 
 #include <QMenu>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,8 +26,9 @@ struct MenuState {
     bool radioMode = false;
     // The menu field showing the menu shows the marked item's label.
     bool labelFromMarked = false;
-    // The view that shows the menu: choices go to its window.
+    // The view that shows the menu: choices go to its window, unless they have a target.
     BView* owner = nullptr;
+    std::optional<BMessenger> target;
     // Tells the owner that the marked item changed.
     std::function<void()> markChanged;
 };

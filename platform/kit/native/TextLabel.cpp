@@ -1,9 +1,21 @@
 #include "TextLabel.h"
 
+#include "ViewState.h"
+
+#include <QEvent>
 #include <QPainter>
 #include <QStyle>
 
 namespace kit {
+
+TextLabel::TextLabel(BView* view) : fView(view) {}
+
+bool TextLabel::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip)
+        return ShowToolTip(fView, this, event);
+    return QWidget::event(event);
+}
 
 void TextLabel::SetText(const QString& text)
 {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+class BView;
+
 namespace kit {
 
 // The Qt widget behind a BStringView: one line of text shown as typed (never read as markup),
@@ -12,14 +14,19 @@ namespace kit {
 // an empty one paints nothing.
 class TextLabel : public QWidget {
 public:
+    explicit TextLabel(BView* view);
+
     void SetText(const QString& text);
     // The size the text takes, as a label of the desktop's style reports it.
     QSize sizeHint() const override;
 
 protected:
+    // Tooltips are the view's.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    BView* fView;
     QString fText;
 };
 

@@ -1,6 +1,7 @@
 #include "TextLine.h"
 
 #include "KeyTranslation.h"
+#include "ViewState.h"
 
 #include <View.h>
 
@@ -31,6 +32,8 @@ void TextLine::FocusNext() { focusNextPrevChild(true); }
 
 bool TextLine::event(QEvent* event)
 {
+    if (event->type() == QEvent::ToolTip)
+        return ShowToolTip(fView, this, event);
     if (event->type() == QEvent::ShortcutOverride) {
         // Keys typed here are the view's, not the window's shortcuts.
         event->accept();

@@ -16,6 +16,10 @@ constexpr rgb_color kDefaultHighColor{0, 0, 0, 255};
 // Makes color the one widget and its children draw text with, whatever the desktop's theme.
 void PinTextColor(QWidget* widget, rgb_color color);
 
+// Shows the view's tooltip for a tooltip event its widget was sent: what widgets that stand
+// for views do with QEvent::ToolTip.
+bool ShowToolTip(BView* view, QWidget* widget, QEvent* event);
+
 // What the kit keeps of a view: its own record of frame, font and colour, and the Qt widget
 // that shows it. The view owns the widget.
 struct ViewState {
@@ -42,6 +46,8 @@ struct ViewState {
     uint32 flags;
     BFont font;
     rgb_color highColor = kDefaultHighColor;
+    rgb_color viewColor = B_TRANSPARENT_COLOR;
+    std::string toolTip;
     BWindow* window = nullptr;
     bool hidden = false;
     bool fontPending = false;

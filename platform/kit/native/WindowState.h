@@ -19,8 +19,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Keys that reach the window itself go to it as messages.
+    // Keys that reach the window itself go to it as messages, as do requests for a context
+    // menu, from the window or from a view that has none of its own.
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     BWindow* fWindow;
