@@ -13,7 +13,11 @@ BMenu::BMenu(const char* name, menu_layout)
     kit::EnsureApplication();
     fMenuState = std::make_unique<kit::MenuState>();
     fMenuState->name = name != nullptr ? name : "";
+    QObject::connect(fMenuState->qmenu.get(), &QMenu::aboutToShow, fMenuState->qmenu.get(),
+                     [this] { AttachedToWindow(); });
 }
+
+void BMenu::AttachedToWindow() {}
 
 BMenu::~BMenu()
 {

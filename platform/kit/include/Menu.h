@@ -20,6 +20,9 @@ public:
     BMenu& operator=(const BMenu&) = delete;
     virtual ~BMenu();
 
+    // Called each time the menu is about to open, before a person sees its items.
+    virtual void AttachedToWindow();
+
     const char* Name() const;
 
     bool AddItem(BMenuItem* item);
