@@ -135,8 +135,6 @@ BRect BWindow::Bounds() const { return Frame().OffsetToCopy(0, 0); }
 
 const char* BWindow::Title() const { return fWindowState->title.c_str(); }
 
-uint32 BWindow::Flags() const { return fWindowState->flags; }
-
 void BWindow::Quit()
 {
     if (IsQuitting())

@@ -4,7 +4,7 @@
 #include <SupportDefs.h>
 
 // Resizing modes: how a view follows its parent. The kit's windows are never resized by a
-// person, so the modes are kept for the caller's record only.
+// person, so views take no notice of them.
 enum : uint32 {
     B_FOLLOW_NONE = 0,
     B_FOLLOW_LEFT = 0x1000,
@@ -13,7 +13,8 @@ enum : uint32 {
     B_FOLLOW_BOTTOM = 0x0020,
 };
 
-// View flags.
+// View flags. Only B_NAVIGABLE changes anything: a control given it takes the focus from the
+// keyboard. Every view draws, and none is pulsed.
 enum : uint32 {
     B_WILL_DRAW = 0x20000000,
     B_PULSE_NEEDED = 0x10000000,

@@ -37,7 +37,6 @@ public:
     BRect Bounds() const;
 
     const char* Title() const;
-    uint32 Flags() const;
 
     void Quit() override;
 

@@ -19,7 +19,7 @@ void PinTextColor(QWidget* widget, rgb_color color);
 // What the kit keeps of a view: its own record of frame, font and colour, and the Qt widget
 // that shows it. The view owns the widget.
 struct ViewState {
-    ViewState(BRect frame, const char* name, uint32 resizingMode, uint32 flags);
+    ViewState(BRect frame, const char* name);
     ~ViewState();
 
     static ViewState& Of(const BView* view) { return *view->fViewState; }
@@ -38,8 +38,6 @@ struct ViewState {
     QPointer<QWidget> widget;
     BRect frame;
     std::string name;
-    uint32 resizingMode;
-    uint32 flags;
     BFont font;
     rgb_color highColor = kDefaultHighColor;
     BWindow* window = nullptr;
