@@ -2,6 +2,7 @@
 
 #include "native/Frames.h"
 #include "native/KitRuntime.h"
+#include "native/TextLabel.h"
 #include "native/ViewState.h"
 #include "native/WindowState.h"
 
@@ -9,6 +10,8 @@
 #include <View.h>
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QMouseEvent>
 
 #include <algorithm>
 #include <cstring>
@@ -21,6 +24,29 @@ void WindowWidget::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     fWindow->PostMessage(B_QUIT_REQUESTED);
+}
+
+void WindowWidget::contextMenuEvent(QContextMenuEvent* event)
+{
+    // Views overlap (a name over its row's value), their texts do not: the one under the
+    // pointer is offered, whichever view lies on top.
+    const QObjectList& views = children();
+    for (auto view = views.rbegin(); view != views.rend(); ++view) {
+        auto* label = dynamic_cast<TextLabel*>(*view);
+        if (label != nullptr && label->ShowsTextAt(label->mapFrom(this, event->pos()))) {
+            label->PopUpCopyMenu(event->globalPos());
+            return;
+        }
+    }
+}
+
+void WindowWidget::mousePressEvent(QMouseEvent* event)
+{
+    // A click on the background takes the focus away from the view that has it, which hears
+    // of it through MakeFocus(false), as a click on another view would make it.
+    if (QWidget* focus = focusWidget())
+        focus->clearFocus();
+    QWidget::mousePressEvent(event);
 }
 
 namespace {
@@ -113,10 +139,14 @@ void BWindow::Show()
 
 void BWindow::Activate(bool active)
 {
-    if (!active || fWindowState->widget->isHidden())
+    QWidget* widget = fWindowState->widget;
+    if (!active || widget->isHidden())
         return;
-    fWindowState->widget->raise();
-    fWindowState->widget->activateWindow();
+    // Raising a minimized window leaves it hidden: it is restored first.
+    if (widget->isMinimized())
+        widget->setWindowState(widget->windowState() & ~Qt::WindowMinimized);
+    widget->raise();
+    widget->activateWindow();
 }
 
 void BWindow::ResizeBy(float dx, float dy)

@@ -82,6 +82,10 @@ TEST_F(DeviceWindowTest, FunctionsReadInHexWithTheirNamesInTheRowsTheirLayoutBit
     EXPECT_EQ(Line("Interrupt Line"), "Interrupt Line B Interrupt pin 0");
     EXPECT_EQ(Line("CardBus CIS") + Line("DEADBEEF"), "");
     EXPECT_EQ(Height(), 280);
+    // A right click on a value or a name copies it, whichever view lies on top there.
+    EXPECT_EQ(kittest::CopyWithContextMenuAt(window, 87, 45) + " "
+                  + kittest::CopyWithContextMenuAt(window, 120, 45),
+              "8086 Intel");
 
     Choose(1);
     ScreenshotIfAsked({window}, "device-window-bridge");

@@ -75,6 +75,15 @@ enum : uchar {
     B_DELETE = 0x7F,
 };
 
+// Modifier keys, as modifiers() reports them.
+enum : uint32 {
+    B_SHIFT_KEY = 0x00000001,
+};
+
+// The modifier keys held down; in KeyDown, those held with the key: Shift+Tab reaches KeyDown
+// as B_TAB with B_SHIFT_KEY.
+uint32 modifiers();
+
 enum : int32 {
     B_CONTROL_OFF = 0,
     B_CONTROL_ON = 1,

@@ -12,13 +12,17 @@
 namespace kit {
 
 // The Qt window of a BWindow. Its close button posts B_QUIT_REQUESTED, so the window's own
-// QuitRequested decides whether it closes.
+// QuitRequested decides whether it closes. A click on its background, where no view takes the
+// click, takes the focus away from the focused view; a context menu there copies the text of
+// the label under the pointer.
 class WindowWidget : public QWidget {
 public:
     explicit WindowWidget(BWindow* window);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     BWindow* fWindow;
