@@ -9,7 +9,6 @@
 
 #include <vector>
 
-class BMenu;
 class PciStringView;
 
 // The main window: a snapshot of the machine's PCI functions taken when it is built, a menu
@@ -24,7 +23,8 @@ public:
     bool QuitRequested() override;
 
     // Puts the decoded header of device-table entry index on the window, switching between the
-    // ordinary and the bridge rows as its header type needs.
+    // ordinary and the bridge rows as its header type needs. An index past the table shows
+    // nothing.
     void ShowDevice(uint32 index);
 
 private:
@@ -32,7 +32,8 @@ private:
     void AddVersionView();
     void AddEditButton();
     void AddDeviceMenu();
-    void TakeDeviceSnapshot(BMenu* menu);
+    void TakeDeviceSnapshot();
+    void SayThereAreNoFunctions();
 
     // Rows
     void AddRows();
@@ -42,10 +43,10 @@ private:
                      const char* valueName, PciStringView*& label, PciStringView*& value);
 
     // Display
-    const pci_info& Record(uint32 index) const;
     void ShowCommonRows(const pci_info& record);
     void ShowOrdinaryRows(const pci_info& record);
     void ShowBridgeRows(const pci_info& record);
+    void EmptyCardbusLackingRows();
     void SwitchToOrdinaryRows();
     void SwitchToBridgeRows();
 

@@ -13,9 +13,6 @@ namespace {
 // Room for the longest text: six 8-digit numbers and five blanks.
 constexpr size_t kTextSize = 100;
 
-// What a machine without a single PCI function shows: an all-zero record.
-const pci_info kNoDevice{};
-
 void SetHex(PciStringView* view, unsigned value)
 {
     char text[kTextSize];
@@ -54,14 +51,11 @@ void SetVendorName(PciStringView* view, uint16 id)
 
 } // namespace
 
-const pci_info& PciWindow::Record(uint32 index) const
-{
-    return index < fDevices.size() ? fDevices[index] : kNoDevice;
-}
-
 void PciWindow::ShowDevice(uint32 index)
 {
-    const pci_info& record = Record(index);
+    if (index >= fDevices.size())
+        return;
+    const pci_info& record = fDevices[index];
     // No name may stay from the device shown before.
     fNames[ordinary::VendorId]->SetText("");
     fNames[ordinary::SubsystemVendorId]->SetText("");
