@@ -3,6 +3,7 @@
 #include "PciWindow.h"
 
 #include <ClassNameTables.h>
+#include <ConfigRegisters.h>
 #include <PciStringView.h>
 #include <VendorTable.h>
 
@@ -40,6 +41,24 @@ void SetTwoHex(PciStringView* view, unsigned first, unsigned second)
     char text[kTextSize];
     std::snprintf(text, sizeof(text), "%X  %X", first, second);
     view->SetText(text);
+}
+
+// The bridge rows a CardBus header holds at a PCI-to-PCI bridge's offsets, the only ones its
+// record fills (ConfigDecoder).
+bool HeldByCardbusHeader(int row)
+{
+    switch (row) {
+    case bridge::PrimaryBus:
+    case bridge::SecondaryBus:
+    case bridge::SubordinateBus:
+    case bridge::SecondaryLatency:
+    case bridge::InterruptLine:
+    case bridge::InterruptPin:
+    case bridge::BridgeControl:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void SetVendorName(PciStringView* view, uint16 id)
@@ -139,6 +158,17 @@ void PciWindow::ShowBridgeRows(const pci_info& record)
     SetHex(values[bridge::InterruptLine], h1.interrupt_line);
     SetHex(values[bridge::InterruptPin], h1.interrupt_pin);
     SetHex(values[bridge::BridgeControl], h1.bridge_control);
+    if ((record.header_type & PCI_header_type_mask) == config::kCardbusLayout)
+        EmptyCardbusLackingRows();
+}
+
+// A register a CardBus header does not hold shows nothing rather than a 0 it never read.
+void PciWindow::EmptyCardbusLackingRows()
+{
+    for (int row = 0; row < bridge::Count; ++row) {
+        if (!HeldByCardbusHeader(row))
+            fBridgeValues[row]->SetText("");
+    }
 }
 
 void PciWindow::SwitchToOrdinaryRows()

@@ -104,8 +104,11 @@ TEST_F(DeviceWindowTest, FunctionsReadInHexWithTheirNamesInTheRowsTheirLayoutBit
     EXPECT_EQ(Height(), 280);
     EXPECT_EQ(Line("Sub. Vend. ID"), "Sub. Vend. ID 1043 Asustek");
     EXPECT_EQ(Line("Secondary Bus"), "");
+    // A CardBus bridge shows only what its header holds at a bridge's offsets.
     Choose(4);
     EXPECT_EQ(Height(), 340);
+    EXPECT_EQ(Line("Base Registers") + " | " + Line("Secondary Bus") + " | " + Line("IO Base"),
+              "Base Registers | Secondary Bus 2 Subordinate Bus 5 | IO Base IO Limit");
 }
 
 TEST_F(DeviceWindowTest, TheMenuOffersEveryFunctionAndOtherCodesSelectNothing)
