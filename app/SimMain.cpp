@@ -2,13 +2,13 @@
 // The arguments are settled before any window opens.
 
 #include "PciApp.h"
+#include "ProgramOptions.h"
 
 #include <DumpFile.h>
 #include <PciBusSelection.h>
 #include <SimulatedBus.h>
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -55,8 +55,12 @@ int main(int argc, char* argv[])
         return Refuse(std::string(argv[2]) + " is one argument too many: give one dump file");
     if (argc == 1)
         return RunProgram();
-    if (std::strcmp(argv[1], "--help") == 0) {
+    if (AsksForHelp(argv[1])) {
         std::fputs(kHelp, stdout);
+        return 0;
+    }
+    if (AsksForVersion(argv[1])) {
+        PrintVersion("pcizorvane-sim");
         return 0;
     }
     return RunOnDump(argv[1]);

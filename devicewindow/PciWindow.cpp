@@ -7,8 +7,10 @@
 #include <MenuField.h>
 #include <MenuItem.h>
 #include <Message.h>
+#include <PciMachine.h>
 #include <PciStringView.h>
 #include <PopUpMenu.h>
+#include <ProgramVersion.h>
 #include <WindowMessages.h>
 #include <WindowTitle.h>
 
@@ -23,7 +25,10 @@ PciWindow::PciWindow(BRect frame)
     AddDeviceMenu();
     fBridgeLayout = 0;
     AddRows();
-    ShowDevice(0);
+    if (fDevices.empty())
+        SayThereAreNoFunctions();
+    else
+        ShowDevice(0);
     fCurrentDevice = 0;
     gEditorOpen = 0;
 }
@@ -32,7 +37,7 @@ PciWindow::~PciWindow() = default;
 
 void PciWindow::AddVersionView()
 {
-    fVersion = new PciStringView(BRect(270, 6, 300, 20), "version", "v1.0");
+    fVersion = new PciStringView(BRect(270, 6, 300, 20), "version", kProgramVersion);
     fVersion->SetHighColor(25, 150, 25, 255);
     AddChild(fVersion);
 }
@@ -45,15 +50,21 @@ void PciWindow::AddEditButton()
 
 void PciWindow::AddDeviceMenu()
 {
-    auto* menu = new BPopUpMenu("0", true, true, B_ITEMS_IN_COLUMN);
-    TakeDeviceSnapshot(menu);
+    TakeDeviceSnapshot();
+    // Until a device is picked the field names the one shown, device 0, if there is one.
+    auto* menu = new BPopUpMenu(fDevices.empty() ? "" : "0", true, true, B_ITEMS_IN_COLUMN);
+    for (size_t index = 0; index < fDevices.size(); ++index) {
+        char label[24];
+        std::snprintf(label, sizeof(label), "%zu", index);
+        menu->AddItem(new BMenuItem(label, new BMessage(static_cast<uint32>(index)), 0, 0));
+    }
     auto* field = new BMenuField(BRect(7, 6, 150, 20), "devicemenu", "PCI index : ", menu,
                                  B_FOLLOW_LEFT | B_FOLLOW_TOP, B_WILL_DRAW | B_NAVIGABLE);
     field->SetAlignment(B_ALIGN_RIGHT);
     AddChild(field);
 }
 
-void PciWindow::TakeDeviceSnapshot(BMenu* menu)
+void PciWindow::TakeDeviceSnapshot()
 {
     pci_info info{};
     for (int32 index = 0; get_nth_pci_info(index, &info) == B_OK; ++index) {
@@ -61,10 +72,25 @@ void PciWindow::TakeDeviceSnapshot(BMenu* menu)
         pci_location location{0, info.bus, info.device, info.function};
         get_pci_location(info.bus, info.device, info.function, &location);
         fLocations.push_back(location);
-        char label[16];
-        std::snprintf(label, sizeof(label), "%lu", static_cast<unsigned long>(index));
-        menu->AddItem(new BMenuItem(label, new BMessage(static_cast<uint32>(index)), 0, 0));
         info = pci_info{};
+    }
+}
+
+// No record is shown rather than a made-up one, and a person is told why the window is empty
+// (docs/departures.md).
+void PciWindow::SayThereAreNoFunctions()
+{
+    for (PciStringView* label : fRowLabels) {
+        if (label != nullptr)
+            label->SetText("");
+    }
+    std::vector<const char*> lines = {"No PCI functions are visible."};
+    // Only the real bus can lack them for a reason a person can mend.
+    if (*get_pci_machine_name() == '\0')
+        lines.push_back("Pci Zorvane needs the kernel's sysfs: /sys/bus/pci.");
+    for (size_t line = 0; line < lines.size(); ++line) {
+        const float top = 40 + 12 * float(line);
+        AddChild(new PciStringView(BRect(15, top, 300, top + 10), "notice", lines[line]));
     }
 }
 

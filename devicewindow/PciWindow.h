@@ -10,7 +10,6 @@
 
 #include <vector>
 
-class BMenu;
 class PciStringView;
 
 // The main window: a snapshot of the machine's PCI functions taken when it is built, a menu
@@ -25,7 +24,8 @@ public:
     bool QuitRequested() override;
 
     // Puts the decoded header of device-table entry index on the window, switching between the
-    // ordinary and the bridge rows as its header type needs.
+    // ordinary and the bridge rows as its header type needs. An index past the table shows
+    // nothing.
     void ShowDevice(uint32 index);
 
 private:
@@ -33,7 +33,8 @@ private:
     void AddVersionView();
     void AddEditButton();
     void AddDeviceMenu();
-    void TakeDeviceSnapshot(BMenu* menu);
+    void TakeDeviceSnapshot();
+    void SayThereAreNoFunctions();
 
     // Rows
     void AddRows();
@@ -43,11 +44,10 @@ private:
                      const char* valueName, PciStringView*& label, PciStringView*& value);
 
     // Display
-    const pci_info& Record(uint32 index) const;
-    pci_location Location(uint32 index) const;
     void ShowCommonRows(const pci_info& record, const pci_location& location);
     void ShowOrdinaryRows(const pci_info& record);
     void ShowBridgeRows(const pci_info& record);
+    void EmptyCardbusLackingRows();
     void SwitchToOrdinaryRows();
     void SwitchToBridgeRows();
 

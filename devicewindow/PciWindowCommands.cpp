@@ -24,7 +24,10 @@ void PciWindow::OpenOrRaiseEditor()
 {
     if (gEditorOpen == 1 && fEditor.ActivateTarget() == B_OK)
         return;
-    const pci_info& selected = Record(fCurrentDevice);
+    // A machine without functions has none to edit.
+    if (fDevices.empty())
+        return;
+    const pci_info& selected = fDevices[fCurrentDevice];
     auto* editor =
         new EditWindow(BRect(280, 150, 610, 380), selected.bus, selected.device, selected.function);
     fEditor = BMessenger(editor);
@@ -36,7 +39,7 @@ void PciWindow::SelectDevice(BMessage* message)
 {
     fCurrentDevice = message->what;
     if (gEditorOpen == 1) {
-        const pci_info& selected = Record(fCurrentDevice);
+        const pci_info& selected = fDevices[fCurrentDevice];
         PutFunction(message, selected.bus, selected.device, selected.function);
         message->what = kEditorAddress;
         fEditor.SendMessage(message);

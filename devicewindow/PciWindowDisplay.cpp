@@ -3,6 +3,7 @@
 #include "PciWindow.h"
 
 #include <ClassNameTables.h>
+#include <ConfigRegisters.h>
 #include <PciStringView.h>
 #include <VendorTable.h>
 
@@ -12,9 +13,6 @@ namespace {
 
 // Room for the longest text: six 8-digit numbers and five blanks.
 constexpr size_t kTextSize = 100;
-
-// What a machine without a single PCI function shows: an all-zero record.
-const pci_info kNoDevice{};
 
 void SetHex(PciStringView* view, unsigned value)
 {
@@ -45,6 +43,24 @@ void SetTwoHex(PciStringView* view, unsigned first, unsigned second)
     view->SetText(text);
 }
 
+// The bridge rows a CardBus header holds at a PCI-to-PCI bridge's offsets, the only ones its
+// record fills (ConfigDecoder).
+bool HeldByCardbusHeader(int row)
+{
+    switch (row) {
+    case bridge::PrimaryBus:
+    case bridge::SecondaryBus:
+    case bridge::SubordinateBus:
+    case bridge::SecondaryLatency:
+    case bridge::InterruptLine:
+    case bridge::InterruptPin:
+    case bridge::BridgeControl:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void SetVendorName(PciStringView* view, uint16 id)
 {
     int32 index = FindVendor(id);
@@ -54,25 +70,15 @@ void SetVendorName(PciStringView* view, uint16 id)
 
 } // namespace
 
-const pci_info& PciWindow::Record(uint32 index) const
-{
-    return index < fDevices.size() ? fDevices[index] : kNoDevice;
-}
-
-pci_location PciWindow::Location(uint32 index) const
-{
-    const pci_info& record = Record(index);
-    return index < fLocations.size() ? fLocations[index]
-                                     : pci_location{0, record.bus, record.device, record.function};
-}
-
 void PciWindow::ShowDevice(uint32 index)
 {
-    const pci_info& record = Record(index);
+    if (index >= fDevices.size())
+        return;
+    const pci_info& record = fDevices[index];
     // No name may stay from the device shown before.
     fNames[ordinary::VendorId]->SetText("");
     fNames[ordinary::SubsystemVendorId]->SetText("");
-    ShowCommonRows(record, Location(index));
+    ShowCommonRows(record, fLocations[index]);
     // The layout bits choose the rows, as they chose how the record was decoded: a function of
     // a multi-function device (0x80) is an ordinary one (docs/departures.md).
     if ((record.header_type & PCI_header_type_mask) == PCI_header_type_generic)
@@ -153,6 +159,17 @@ void PciWindow::ShowBridgeRows(const pci_info& record)
     SetHex(values[bridge::InterruptLine], h1.interrupt_line);
     SetHex(values[bridge::InterruptPin], h1.interrupt_pin);
     SetHex(values[bridge::BridgeControl], h1.bridge_control);
+    if ((record.header_type & PCI_header_type_mask) == config::kCardbusLayout)
+        EmptyCardbusLackingRows();
+}
+
+// A register a CardBus header does not hold shows nothing rather than a 0 it never read.
+void PciWindow::EmptyCardbusLackingRows()
+{
+    for (int row = 0; row < bridge::Count; ++row) {
+        if (!HeldByCardbusHeader(row))
+            fBridgeValues[row]->SetText("");
+    }
 }
 
 void PciWindow::SwitchToOrdinaryRows()

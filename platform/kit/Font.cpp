@@ -14,18 +14,6 @@ BFont sFixedFont;
 
 // The system font is used at the size the toolkit's own controls are drawn with.
 constexpr float kSystemFontSize = 12;
-
-// Every printable ASCII character, all a fixed-width view is given to show, at one advance.
-bool DrawsOneAdvance(const QFont& font)
-{
-    const QFontMetricsF metrics(font);
-    const qreal advance = metrics.horizontalAdvance(QLatin1Char(' '));
-    for (char c = '!'; c <= '~'; ++c) {
-        if (metrics.horizontalAdvance(QLatin1Char(c)) != advance)
-            return false;
-    }
-    return true;
-}
 } // namespace
 
 const BFont* be_plain_font = &sPlainFont;
@@ -45,10 +33,6 @@ void BFont::SetFamilyAndStyle(const char* family, const char* style)
     if (style != nullptr)
         fStyle = style;
 }
-
-// Measured, not read from the font's metadata: fontconfig does not mark Noto Sans Mono as
-// monospaced, though every character typed here has the same width in it.
-bool BFont::IsFixed() const { return DrawsOneAdvance(kit::ToQFont(*this)); }
 
 float BFont::StringWidth(const char* text) const
 {

@@ -10,17 +10,13 @@ namespace {
 
 // A block of bytes, of the type its field was added with.
 using Bytes = std::vector<uint8>;
-using Value = std::variant<bool, int8, int16, int32, int64, std::string, BPoint, Bytes>;
+using Value = std::variant<int8, int32, int64, std::string, BPoint, Bytes>;
 
 template <typename T>
 constexpr type_code TypeCodeOf()
 {
-    if constexpr (std::is_same_v<T, bool>)
-        return B_BOOL_TYPE;
-    else if constexpr (std::is_same_v<T, int8>)
+    if constexpr (std::is_same_v<T, int8>)
         return B_INT8_TYPE;
-    else if constexpr (std::is_same_v<T, int16>)
-        return B_INT16_TYPE;
     else if constexpr (std::is_same_v<T, int32>)
         return B_INT32_TYPE;
     else if constexpr (std::is_same_v<T, int64>)
@@ -116,9 +112,7 @@ BMessage& BMessage::operator=(const BMessage& other)
 
 BMessage::~BMessage() = default;
 
-status_t BMessage::AddBool(const char* name, bool value) { return fFields->Add(name, value); }
 status_t BMessage::AddInt8(const char* name, int8 value) { return fFields->Add(name, value); }
-status_t BMessage::AddInt16(const char* name, int16 value) { return fFields->Add(name, value); }
 status_t BMessage::AddInt32(const char* name, int32 value) { return fFields->Add(name, value); }
 status_t BMessage::AddInt64(const char* name, int64 value) { return fFields->Add(name, value); }
 

@@ -12,11 +12,6 @@ BMessenger::BMessenger(const BLooper* looper)
         fToken = kit::LooperState::Of(looper).token;
 }
 
-bool BMessenger::IsValid() const
-{
-    return kit::LooperRegistry::Instance().LooperOf(fToken) != nullptr;
-}
-
 status_t BMessenger::SendMessage(uint32 command) const
 {
     BMessage message(command);

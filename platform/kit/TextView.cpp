@@ -79,12 +79,7 @@ BTextView::BTextView(BRect frame, const char* name, BRect, const BFont* font,
     SetFont(font);
 }
 
-BTextView::~BTextView()
-{
-    // The line outlives this view's state, which its signals must no longer reach.
-    if (QWidget* line = kit::ViewState::Of(this).widget)
-        QObject::disconnect(line, nullptr, nullptr, nullptr);
-}
+BTextView::~BTextView() = default;
 
 void BTextView::Construct(const rgb_color* color)
 {
@@ -92,9 +87,10 @@ void BTextView::Construct(const rgb_color* color)
     kit::ViewState::Of(this).SetWidget(line);
     kit::TextViewState* state = fTextViewState.get();
     const auto unsettle = [state] { state->isSettled = false; };
-    QObject::connect(line, &QLineEdit::textChanged, unsettle);
-    QObject::connect(line, &QLineEdit::cursorPositionChanged, unsettle);
-    QObject::connect(line, &QLineEdit::selectionChanged, unsettle);
+    QObject* context = &state->lineSignalsContext;
+    QObject::connect(line, &QLineEdit::textChanged, context, unsettle);
+    QObject::connect(line, &QLineEdit::cursorPositionChanged, context, unsettle);
+    QObject::connect(line, &QLineEdit::selectionChanged, context, unsettle);
     if (color != nullptr)
         SetHighColor(*color);
 }
@@ -227,7 +223,7 @@ void BTextView::HandleEditingKey(uchar key)
             line->end(false);
         break;
     case B_TAB:
-        line->FocusNext();
+        line->MoveFocus((modifiers() & B_SHIFT_KEY) == 0);
         break;
     default:
         // Enter, Escape and the vertical arrows mean nothing in a single line.

@@ -12,9 +12,8 @@
 
 namespace kit {
 
-ViewState::ViewState(BRect viewFrame, const char* viewName, uint32 mode, uint32 viewFlags)
-    : frame(viewFrame), name(viewName != nullptr ? viewName : ""), resizingMode(mode),
-      flags(viewFlags), font(be_plain_font)
+ViewState::ViewState(BRect viewFrame, const char* viewName)
+    : frame(viewFrame), name(viewName != nullptr ? viewName : ""), font(be_plain_font)
 {
 }
 
@@ -95,10 +94,10 @@ bool ShowToolTip(BView* view, QWidget* widget, QEvent* event)
 
 } // namespace kit
 
-BView::BView(BRect frame, const char* name, uint32 resizingMode, uint32 flags)
+BView::BView(BRect frame, const char* name, uint32, uint32)
 {
     kit::EnsureApplication();
-    fViewState = std::make_unique<kit::ViewState>(frame, name, resizingMode, flags);
+    fViewState = std::make_unique<kit::ViewState>(frame, name);
 }
 
 BView::~BView() = default;
@@ -110,10 +109,6 @@ BRect BView::Frame() const { return fViewState->frame; }
 BRect BView::Bounds() const { return fViewState->frame.OffsetToCopy(0, 0); }
 
 BWindow* BView::Window() const { return fViewState->window; }
-
-uint32 BView::ResizingMode() const { return fViewState->resizingMode; }
-
-uint32 BView::Flags() const { return fViewState->flags; }
 
 void BView::SetFont(const BFont* font, uint32 mask)
 {

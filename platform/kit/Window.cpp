@@ -4,6 +4,7 @@
 #include "native/KeyTranslation.h"
 #include "native/KitRuntime.h"
 #include "native/LooperState.h"
+#include "native/TextLabel.h"
 #include "native/ViewState.h"
 #include "native/WindowState.h"
 
@@ -15,6 +16,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 #include <algorithm>
 #include <cstring>
@@ -31,6 +33,17 @@ void WindowWidget::closeEvent(QCloseEvent* event)
 
 void WindowWidget::contextMenuEvent(QContextMenuEvent* event)
 {
+    // Views overlap (a name over its row's value), their texts do not: the one under the
+    // pointer is offered for copying, whichever view lies on top.
+    const QObjectList& views = children();
+    for (auto view = views.rbegin(); view != views.rend(); ++view) {
+        auto* label = dynamic_cast<TextLabel*>(*view);
+        if (label != nullptr && label->ShowsTextAt(label->mapFrom(this, event->pos()))) {
+            label->PopUpCopyMenu(event->globalPos());
+            return;
+        }
+    }
+    // Anywhere else the window offers a menu of its own, if it has one.
     BMessage message(B_CONTEXT_MENU_REQUESTED);
     message.AddPoint("where", BPoint(event->globalPos().x(), event->globalPos().y()));
     fWindow->PostMessage(&message);
@@ -48,6 +61,15 @@ void WindowWidget::keyPressEvent(QKeyEvent* event)
         message.AddData("bytes", B_RAW_TYPE, key.data(), ssize_t(key.size()));
         fWindow->PostMessage(&message);
     }
+}
+
+void WindowWidget::mousePressEvent(QMouseEvent* event)
+{
+    // A click on the background takes the focus away from the view that has it, which hears
+    // of it through MakeFocus(false), as a click on another view would make it.
+    if (QWidget* focus = focusWidget())
+        focus->clearFocus();
+    QWidget::mousePressEvent(event);
 }
 
 namespace {
@@ -142,10 +164,14 @@ void BWindow::Show()
 
 void BWindow::Activate(bool active)
 {
-    if (!active || fWindowState->widget->isHidden())
+    QWidget* widget = fWindowState->widget;
+    if (!active || widget->isHidden())
         return;
-    fWindowState->widget->raise();
-    fWindowState->widget->activateWindow();
+    // Raising a minimized window leaves it hidden: it is restored first.
+    if (widget->isMinimized())
+        widget->setWindowState(widget->windowState() & ~Qt::WindowMinimized);
+    widget->raise();
+    widget->activateWindow();
 }
 
 void BWindow::ResizeBy(float dx, float dy)
@@ -163,8 +189,6 @@ BRect BWindow::Frame() const { return kit::ToBRect(fWindowState->widget->geometr
 BRect BWindow::Bounds() const { return Frame().OffsetToCopy(0, 0); }
 
 const char* BWindow::Title() const { return fWindowState->title.c_str(); }
-
-uint32 BWindow::Flags() const { return fWindowState->flags; }
 
 void BWindow::Quit()
 {

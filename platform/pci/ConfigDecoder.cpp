@@ -29,9 +29,12 @@ pci_info ConfigDecoder::Decode() const
     case kBridgeLayout:
         DecodeBridge(info);
         break;
+    case kCardbusLayout:
+        DecodeBridgeFieldsOfCardbus(info.u.h1);
+        break;
     default:
-        // A CardBus bridge or an unknown layout: its registers fit neither part of the
-        // union, so the union stays zero rather than showing misread fields.
+        // An unknown layout: its registers fit neither part of the union, so the union stays
+        // zero rather than showing misread fields.
         break;
     }
     return info;
@@ -72,11 +75,8 @@ void ConfigDecoder::DecodeGeneral(pci_info& info) const
 void ConfigDecoder::DecodeBridge(pci_info& info) const
 {
     auto& h1 = info.u.h1;
+    DecodeBridgeFieldsOfCardbus(h1);
     DecodeBaseRegisters(h1);
-    h1.primary_bus = Byte(kPrimaryBus);
-    h1.secondary_bus = Byte(kSecondaryBus);
-    h1.subordinate_bus = Byte(kSubordinateBus);
-    h1.secondary_latency = Byte(kSecondaryLatency);
     h1.io_base = Byte(kIoBase);
     h1.io_limit = Byte(kIoLimit);
     h1.secondary_status = Word(kSecondaryStatus);
@@ -89,6 +89,17 @@ void ConfigDecoder::DecodeBridge(pci_info& info) const
     h1.io_base_upper16 = Word(kIoBaseUpper16);
     h1.io_limit_upper16 = Word(kIoLimitUpper16);
     DecodeRom(h1, kBridgeRom);
+}
+
+// The registers a CardBus header holds at the same offsets as a PCI-to-PCI bridge's: its bus
+// numbers, its latency timer, the interrupt and the bridge control. Its other registers lie
+// elsewhere and mean other things, so the rest of the bridge part stays empty for it.
+void ConfigDecoder::DecodeBridgeFieldsOfCardbus(decltype(pci_info::u.h1)& h1) const
+{
+    h1.primary_bus = Byte(kPrimaryBus);
+    h1.secondary_bus = Byte(kSecondaryBus);
+    h1.subordinate_bus = Byte(kSubordinateBus);
+    h1.secondary_latency = Byte(kSecondaryLatency);
     h1.interrupt_line = InterruptLine();
     h1.interrupt_pin = Byte(kInterruptPin);
     h1.bridge_control = Word(kBridgeControl);

@@ -8,8 +8,10 @@
 
 #include <span>
 
-// Turns a function's configuration header into its pci_info record. Only the 64-byte standard
-// header is read: some devices misbehave when the rest of their space is read.
+// Turns a function's configuration header into its pci_info record: layout 0 into the ordinary
+// part, layout 1 into the bridge part, and of a CardBus bridge (layout 2) the registers it
+// shares with a PCI-to-PCI bridge into the bridge part. Only the 64-byte standard header is
+// read: some devices misbehave when the rest of their space is read.
 class ConfigDecoder {
 public:
     using Header = std::span<const uint8, config::kHeaderSize>;
@@ -22,6 +24,7 @@ private:
     void DecodeCommon(pci_info& info) const;
     void DecodeGeneral(pci_info& info) const;
     void DecodeBridge(pci_info& info) const;
+    void DecodeBridgeFieldsOfCardbus(decltype(pci_info::u.h1)& h1) const;
     template <typename Part>
     void DecodeBaseRegisters(Part& part) const;
     template <typename Part>

@@ -4,12 +4,14 @@
 
 #include "DeviceLines.h"
 #include "ProgramDriver.h"
+#include "Screenshots.h"
 
 #include <AppDefs.h>
 #include <Menu.h>
 #include <Messenger.h>
 #include <SimulatedMachines.h>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -17,21 +19,44 @@
 
 namespace {
 
-// The simulated program's standard error and exit status. A program that opened a window
-// instead would be stopped by the timeout.
-std::string RunSimulatedProgram(const std::string& arguments)
+// What a command says and its exit status. A program that opened a window instead would be
+// stopped by the timeout.
+std::string Said(const std::string& command)
 {
-    FILE* program =
-        popen(("timeout 20 " PCIZ_SIM_PROGRAM " " + arguments + " 2>&1 >/dev/null; echo status $?")
-                  .c_str(),
-              "r");
-    std::string output(256, '\0');
-    output.resize(std::fread(output.data(), 1, output.size(), program));
-    pclose(program);
+    FILE* run = popen(("timeout 20 " + command + " 2>&1; echo status $?").c_str(), "r");
+    std::string output(1024, '\0');
+    output.resize(std::fread(output.data(), 1, output.size(), run));
+    pclose(run);
     return output;
 }
 
+std::string RunSimulatedProgram(const std::string& arguments)
+{
+    return Said(PCIZ_SIM_PROGRAM " " + arguments);
+}
+
 } // namespace
+
+// pcizorvane takes no arguments: a dump named to it would seem to be opened on the real bus.
+// Both programs answer -h, --help and --version, the version being the one the device window
+// shows.
+TEST(BadInput, TheRealBusProgramRefusesArgumentsAndBothSayWhatTheyAreAndTheirVersion)
+{
+    const std::string real = PCIZ_PROGRAM " ", sim = PCIZ_SIM_PROGRAM " ";
+    const std::string version =
+        kittest::FindView<BStringView>(ProgramDriver({}).DeviceWindow(), "version")->Text();
+    const std::string runs[][2] = {
+        {real + "m.txt", "pcizorvane: takes no arguments, not \"m.txt\": to open a dump file, run "
+                         "pcizorvane-sim FILE\nstatus 2\n"},
+        {real + "--version", "pcizorvane " + version + "\nstatus 0\n"},
+        {sim + "--version", "pcizorvane-sim " + version + "\nstatus 0\n"}};
+    for (const auto& [command, said] : runs)
+        EXPECT_EQ(Said(command), said);
+    for (const std::string& command : {real + "-h", real + "--help", sim + "-h", sim + "--help"})
+        EXPECT_THAT(Said(command),
+                    testing::MatchesRegex("Usage: (.|\n)*pcizorvane-sim \\[?FILE(.|\n)*status 0\n"))
+            << command;
+}
 
 TEST(BadInput, ABadDumpFileOrASecondArgumentEndsTheSimulatedProgramWithOneLine)
 {
@@ -46,19 +71,28 @@ TEST(BadInput, ABadDumpFileOrASecondArgumentEndsTheSimulatedProgramWithOneLine)
     for (const auto& [arguments, reason] : reasons)
         EXPECT_EQ(RunSimulatedProgram(folder + arguments),
                   "pcizorvane-sim: " + reason + "\nstatus 2\n");
-    EXPECT_EQ(RunSimulatedProgram("--help"), "status 0\n");
 }
 
-TEST(BadInput, AMachineWithoutFunctionsShowsZerosAndItsEditorReadsAllOnes)
+// No made-up record: the window says there are no functions, and on the real bus (no machine
+// name) why; Edit has nothing to open.
+TEST(BadInput, AMachineWithoutFunctionsSaysSoShowsNoRecordAndOpensNoEditor)
 {
-    ProgramDriver program({});
-    EXPECT_EQ(program.DeviceMenu()->Menu()->CountItems(), 0);
-    EXPECT_EQ(LineOf(program.DeviceWindow(), "Device ID"), "Device ID 0");
-    program.PressEdit();
-    EXPECT_EQ(program.EditorTitle(), "bus 0     device 0     function 0");
-    program.ToggleReadOnly();
-    program.TypeIntoCell(0x3C, "5");
-    EXPECT_EQ(CellText(program.Editor(), 0x3C), "FF");
+    for (const char* name : {"", "simulated"}) {
+        ProgramDriver program({}, name);
+        EXPECT_EQ(program.DeviceMenu()->Menu()->CountItems(), 0);
+        EXPECT_STREQ(program.DeviceMenu()->MenuLabel(), "");
+        std::vector<std::string> texts = {"v1.0", "No PCI functions are visible."};
+        if (*name == '\0')
+            texts.push_back("Pci Zorvane needs the kernel's sysfs: /sys/bus/pci.");
+        std::vector<std::string> shown;
+        for (BStringView* view : ShownTexts(program.DeviceWindow()))
+            shown.push_back(view->Text());
+        EXPECT_EQ(shown, texts) << name;
+        ScreenshotIfAsked({program.DeviceWindow()},
+                          *name ? "no-functions-simulated" : "no-functions");
+        program.PressEdit();
+        EXPECT_EQ(program.EditorCount(), 0);
+    }
 }
 
 // A selection carrying address fields of its own still shows the device selected; closing the

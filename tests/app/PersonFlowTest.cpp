@@ -49,7 +49,8 @@ TEST_F(PersonFlowTest, TypingLeftWithoutEnterNeverStaysOnScreenNorReachesADevice
     ToggleReadOnly();
     BWindow* editor = Editor();
     std::vector<DataTextView*> cells = CellsOf(editor);
-    // Left by a click on another cell, by Tab, by Escape and by "Read Only" set again.
+    // Left by a click on another cell, on the grid's background or the window's margin, by Tab
+    // and Shift+Tab (which go back), by Escape and by "Read Only" set again.
     const auto typeThenLeave = [&](int offset, auto leave) {
         Step([&] {
             kittest::Click(cells[offset]);
@@ -59,7 +60,13 @@ TEST_F(PersonFlowTest, TypingLeftWithoutEnterNeverStaysOnScreenNorReachesADevice
         EXPECT_EQ(CellText(editor, offset), DeviceByte(kHostBridge, offset)) << offset;
     };
     typeThenLeave(0x3C, [&] { kittest::Click(cells[0x3D]); });
+    const BRect besideCell = cells[0x30]->Frame();
+    typeThenLeave(0x3C,
+                  [&] { kittest::ClickAt(editor, besideCell.right + 3, besideCell.top + 5); });
+    typeThenLeave(0x3C, [&] { kittest::ClickAt(editor, 3, 200); });
     typeThenLeave(0x3D, [&] { kittest::PressKey(editor, B_TAB); });
+    typeThenLeave(0x3D, [&] { kittest::PressShiftTab(editor); });
+    EXPECT_TRUE(cells[0x3C]->IsFocus());
     typeThenLeave(0x3E, [&] { kittest::PressKey(editor, B_ESCAPE); });
     typeThenLeave(0x3F, [&] { editor->PostMessage(kReadOnlyToggle); });
     ToggleReadOnly();

@@ -13,6 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstring>
+#include <map>
+
 namespace {
 
 pci_info Record(uint16 vendor, uint8 classBase, uint8 classSub, uint8 headerType)
@@ -82,6 +86,10 @@ TEST_F(DeviceWindowTest, FunctionsReadInHexWithTheirNamesInTheRowsTheirLayoutBit
     EXPECT_EQ(Line("Interrupt Line"), "Interrupt Line B Interrupt pin 0");
     EXPECT_EQ(Line("CardBus CIS") + Line("DEADBEEF"), "");
     EXPECT_EQ(Height(), 280);
+    // A right click on a value or a name copies it, whichever view lies on top there.
+    EXPECT_EQ(kittest::CopyWithContextMenuAt(window, 87, 45) + " "
+                  + kittest::CopyWithContextMenuAt(window, 120, 45),
+              "8086 Intel");
 
     Choose(1);
     ScreenshotIfAsked({window}, "device-window-bridge");
@@ -100,8 +108,11 @@ TEST_F(DeviceWindowTest, FunctionsReadInHexWithTheirNamesInTheRowsTheirLayoutBit
     EXPECT_EQ(Height(), 280);
     EXPECT_EQ(Line("Sub. Vend. ID"), "Sub. Vend. ID 1043 Asustek");
     EXPECT_EQ(Line("Secondary Bus"), "");
+    // A CardBus bridge shows only what its header holds at a bridge's offsets.
     Choose(4);
     EXPECT_EQ(Height(), 340);
+    EXPECT_EQ(Line("Base Registers") + " | " + Line("Secondary Bus") + " | " + Line("IO Base"),
+              "Base Registers | Secondary Bus 2 Subordinate Bus 5 | IO Base IO Limit");
 }
 
 TEST_F(DeviceWindowTest, TheMenuOffersEveryFunctionAndOtherCodesSelectNothing)
@@ -119,5 +130,67 @@ TEST_F(DeviceWindowTest, TheMenuOffersEveryFunctionAndOtherCodesSelectNothing)
     for (uint32 code : {300u, 0xFFFFFFFFu}) {
         Step([&] { window->PostMessage(code); });
         EXPECT_EQ(Line("Device ID"), "Device ID 100E") << code;
+    }
+}
+
+// Every view of both layouts where the window must place it, and in its colour: the name views
+// blue, the version green. On no line do two texts run into each other, every value at its
+// widest but a bridge's ROM and prefetchable upper half, which are 0 or a few digits in
+// practice: at eight digits they reach the label 45 units after their start.
+TEST_F(DeviceWindowTest, EveryRowOfBothLayoutsStandsOnItsOwnLineAtItsPlace)
+{
+    pci_info widest;
+    std::memset(&widest, 0xFF, sizeof(widest));
+    std::tie(widest.vendor_id, widest.class_base, widest.class_sub, widest.header_type) =
+        std::tuple(0x104C, 6, 4, 0);
+    pci_info bridge = widest;
+    std::tie(bridge.header_type, bridge.u.h1.rom_base,
+             bridge.u.h1.prefetchable_memory_base_upper32) = std::tuple(1, 0, 0x3F);
+    Open({widest, bridge});
+    // Left and right edges of the label and the value view, by kind of line.
+    const std::map<char, std::array<float, 4>> edges = {
+        {'S', {15, 80, 85, 300}},   {'M', {110, 200, 180, 250}}, {'R', {205, 300, 275, 350}},
+        {'L', {15, 100, 100, 300}}, {'l', {155, 300, 240, 350}}, {'B', {15, 100, 105, 300}},
+        {'b', {150, 300, 240, 300}}};
+    const std::string kinds = "SSSMRSMSSSMRS"
+                              "LLLlLLLLLLlLl"
+                              "BBBBBBbBbBbBbBbBbBbBbBbB";
+    const float tops[] = {40,  52,  64,  64,  64,  76,  76,  91,  103, 118, 118, 118, 130,
+                          150, 162, 174, 174, 186, 198, 210, 222, 234, 246, 246, 258, 258,
+                          150, 162, 174, 186, 198, 210, 210, 222, 222, 234, 234, 246, 246,
+                          258, 258, 270, 270, 282, 282, 294, 294, 306, 306, 318};
+    const std::map<size_t, std::array<float, 2>> names = {
+        {0, {118, 350}}, {7, {105, 300}}, {8, {105, 300}}, {14, {130, 350}}};
+    int32 child = 3; // after the version, Edit and the menu
+    const auto expectNextAt = [&](float left, float right, float top) {
+        const BRect f = window->ChildAt(child++)->Frame();
+        EXPECT_EQ((std::array{f.left, f.right, f.top, f.bottom}),
+                  (std::array{left, right, top, top + 10}));
+    };
+    for (size_t row = 0; row < kinds.size(); ++row) {
+        if (const auto name = names.find(row); name != names.end()) {
+            EXPECT_EQ(window->ChildAt(child)->HighColor(), (rgb_color{25, 25, 150, 255}));
+            expectNextAt(name->second[0], name->second[1], tops[row]);
+        }
+        const auto [labelLeft, labelRight, valueLeft, valueRight] = edges.at(kinds[row]);
+        expectNextAt(labelLeft, labelRight, tops[row]);
+        expectNextAt(valueLeft, valueRight, tops[row]);
+    }
+    EXPECT_EQ(child, window->CountChildren());
+    EXPECT_EQ(window->FindView("version")->HighColor(), (rgb_color{25, 150, 25, 255}));
+    const auto textEnd = [](BStringView* view) {
+        BFont font;
+        view->GetFont(&font);
+        return view->Frame().left + font.StringWidth(view->Text());
+    };
+    for (int32 device : {0, 1}) {
+        Choose(device);
+        const std::vector<BStringView*> shown = ShownTexts(window);
+        for (BStringView* view : shown)
+            for (BStringView* next : shown)
+                EXPECT_TRUE(view->Frame().top != next->Frame().top
+                            || view->Frame().left >= next->Frame().left
+                            || textEnd(view) < next->Frame().left)
+                    << view->Text() << " runs into " << next->Text();
     }
 }

@@ -43,17 +43,28 @@ protected:
 
 } // namespace
 
-// A write request that reaches a locked editor, from anywhere, writes nothing (a fuzz finding).
+// Each row's offset stands on the line of its cells. A locked cell sits on the window's colour,
+// an unlocked one stands out. A write request that reaches a locked editor, from anywhere,
+// writes nothing (a fuzz finding).
 TEST_F(EditWindowTest, ANewEditorShowsTheFunctionLockedUntilTheToggle)
 {
     EXPECT_EQ(Title(), "bus 0     device B     function 0");
     EXPECT_TRUE(GridShowsBus(editor, machine.bus, kNic));
+    std::string offsets;
+    for (int32 i = 0, row = 0; i < editor->CountChildren(); ++i)
+        if (auto* label = dynamic_cast<SpaceStringView*>(editor->ChildAt(i))) {
+            offsets += label->Text();
+            EXPECT_EQ(label->Frame().top, CellsOf(editor).at(16 * row++)->Frame().top + 1);
+        }
+    EXPECT_EQ(offsets, " 0:10:20:30:40:50:60:70:80:90:A0:B0:C0:D0:E0:F0:");
     EXPECT_EQ(kittest::FindView<BControl>(editor, "failsafe")->Value(), B_CONTROL_ON);
     EXPECT_TRUE(AllCellsLocked(editor));
+    EXPECT_TRUE(kittest::DrawnOnWindowColour(CellsOf(editor)[0]));
     Post({WriteRequest(kNic, 0x3C, 0x5A)});
     EXPECT_TRUE(Writes().empty());
     Post({kToggle});
     EXPECT_TRUE(AllCellsLocked(editor, false));
+    EXPECT_FALSE(kittest::DrawnOnWindowColour(CellsOf(editor)[0]));
     Post({kToggle});
     EXPECT_TRUE(AllCellsLocked(editor));
 }

@@ -1,5 +1,6 @@
-// Open the editor, unlock it, write a byte, close everything. The suite runs it as any test;
-// scripts/sanitize runs it again under LeakSanitizer, which reports what the cycle left behind.
+// Open the editor (Edit again brings it back from minimized), unlock it, write a byte, close
+// everything. The suite runs it as any test; scripts/sanitize runs it again under
+// LeakSanitizer, which reports what the cycle left behind.
 
 #include "ProgramDriver.h"
 
@@ -16,8 +17,10 @@ TEST(OpenEditCloseCycle, OneEditorAtATimeWritesOneByteAndLeavesNoWindowOrWidgetB
     {
         ProgramDriver program(StandardMachine());
         program.PressEdit();
+        kittest::Minimize(program.Editor());
         program.PressEdit();
         EXPECT_EQ(program.EditorCount(), 1);
+        EXPECT_FALSE(kittest::IsMinimized(program.Editor()));
         program.ToggleReadOnly();
         program.TypeIntoCell(0x3C, "5a");
         EXPECT_EQ(program.machine.bus.WriteLog().size(), 1u);

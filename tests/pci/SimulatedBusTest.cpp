@@ -73,3 +73,13 @@ TEST_F(SimulatedBusTest, StatusErrorBitsClearOnlyWhereOnesAreWritten)
         EXPECT_EQ(Read(address, offset, 2), kStatusBits & ~uint32(kStatusErrorBits));
     }
 }
+
+// A region's size is the lowest address bit software may write; a ROM's enable bit is none.
+TEST(SimulatedFunction, ReportsTheSizesItsMemoryAndIoBarsAndItsRomDecode)
+{
+    SimulatedFunction card(PciAddress{0, 4, 0}, 0x8086, 0x1229, 0x020000, 8);
+    card.MemoryBar(0, 0x1000, 0xE7000000).IoBar(1, 64, 0xD000).Rom(0x10000, 0xE4800000);
+    const auto h0 = card.Info({0, 4, 0}).u.h0;
+    EXPECT_THAT(std::to_array(h0.base_register_sizes), ElementsAre(0x1000, 64, 0, 0, 0, 0));
+    EXPECT_EQ(h0.rom_size, 0x10000u);
+}

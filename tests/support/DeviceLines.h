@@ -7,6 +7,17 @@
 #include <Window.h>
 
 #include <map>
+#include <vector>
+
+// The views that show a text, in the order they were added.
+inline std::vector<BStringView*> ShownTexts(const BWindow* window)
+{
+    std::vector<BStringView*> shown;
+    for (int32 i = 0; i < window->CountChildren(); ++i)
+        if (auto* view = dynamic_cast<BStringView*>(window->ChildAt(i)); view && *view->Text())
+            shown.push_back(view);
+    return shown;
+}
 
 // The texts shown on the line of the label, joined by single blanks; empty when no view shows
 // the label.
@@ -14,12 +25,11 @@ inline std::string LineOf(const BWindow* window, const std::string& label)
 {
     std::multimap<std::pair<float, float>, std::string> views; // by top, then left
     float top = -1;
-    for (int32 i = 0; i < window->CountChildren(); ++i)
-        if (auto* view = dynamic_cast<BStringView*>(window->ChildAt(i)); view && *view->Text()) {
-            if (top < 0 && view->Text() == label)
-                top = view->Frame().top;
-            views.emplace(std::pair(view->Frame().top, view->Frame().left), view->Text());
-        }
+    for (BStringView* view : ShownTexts(window)) {
+        if (top < 0 && view->Text() == label)
+            top = view->Frame().top;
+        views.emplace(std::pair(view->Frame().top, view->Frame().left), view->Text());
+    }
     std::string line;
     for (const auto& [at, shown] : views)
         if (at.first == top)

@@ -12,9 +12,12 @@
 #include <MenuField.h>
 #include <View.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
@@ -55,6 +58,16 @@ void TypeText(QWidget* target, const char* text)
         Qt::Key key = c.unicode() < 0x80 ? Qt::Key(QChar(c).toUpper().unicode()) : Qt::Key_unknown;
         QTest::sendKeyEvent(QTest::Click, target, key, QString(c), Qt::NoModifier);
     }
+}
+
+// The widget a person's pointer at (x, y) of the window reaches, and the point in it.
+std::pair<QWidget*, QPoint> PointedAt(BWindow* window, float x, float y)
+{
+    QWidget* background = WindowWidgetOf(window);
+    const QPoint point(qRound(x), qRound(y));
+    QWidget* target = background->childAt(point);
+    return target ? std::pair(target, target->mapFrom(background, point))
+                  : std::pair(background, point);
 }
 
 } // namespace
@@ -98,7 +111,7 @@ std::vector<BWindow*> WindowsTitled(const char* title)
 {
     std::vector<BWindow*> found;
     for (int32 i = 0; be_app != nullptr && i < be_app->CountWindows(); ++i)
-        if (std::string(be_app->WindowAt(i)->Title()) == title)
+        if (std::string_view(be_app->WindowAt(i)->Title()).starts_with(title))
             found.push_back(be_app->WindowAt(i));
     return found;
 }
@@ -117,6 +130,54 @@ void PressShortcut(BView* view, char letter)
 {
     QTest::keyClick(WidgetOf(view), letter, Qt::ControlModifier);
 }
+
+void PressShiftTab(BWindow* window)
+{
+    QTest::keyClick(FocusTarget(window), Qt::Key_Backtab, Qt::ShiftModifier);
+}
+
+void PressKeypadEnter(BView* view)
+{
+    QTest::keyClick(WidgetOf(view), Qt::Key_Enter, Qt::KeypadModifier);
+}
+
+void ClickAt(BWindow* window, float x, float y)
+{
+    const auto [target, point] = PointedAt(window, x, y);
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, point);
+}
+
+std::string CopyWithContextMenuAt(BWindow* window, float x, float y)
+{
+    const auto [target, point] = PointedAt(window, x, y);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, point, target->mapToGlobal(point));
+    QApplication::sendEvent(target, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr)
+        return "";
+    menu->actions().front()->trigger();
+    menu->close();
+    return ClipboardText();
+}
+
+std::string ClipboardText() { return QApplication::clipboard()->text().toStdString(); }
+
+bool DrawnOnWindowColour(BView* view)
+{
+    const QColor window = WindowWidgetOf(view->Window())->palette().color(QPalette::Window);
+    return WidgetOf(view)->grab().toImage().pixelColor(1, 1) == window;
+}
+
+void Minimize(BWindow* window) { WindowWidgetOf(window)->showMinimized(); }
+
+bool IsMinimized(const BWindow* window) { return WindowWidgetOf(window)->isMinimized(); }
+
+unsigned RegisterWithAccessibility(BView* view)
+{
+    return QAccessible::uniqueId(QAccessible::queryAccessibleInterface(WidgetOf(view)));
+}
+
+bool AccessibilityKnows(unsigned id) { return QAccessible::accessibleInterface(id) != nullptr; }
 
 void ChooseMenuItem(BMenuField* field, int32 index)
 {

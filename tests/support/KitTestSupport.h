@@ -25,14 +25,14 @@ void DeliverPostedMessages();
 // windows, and what handling it posts, without waiting for any looper thread.
 void DeliverWindowMessages();
 
+// The application's windows whose titles start with title, oldest first.
+std::vector<BWindow*> WindowsTitled(const char* title);
+
 template <typename ViewType>
 ViewType* FindView(const BWindow* window, const char* name)
 {
     return dynamic_cast<ViewType*>(window->FindView(name));
 }
-
-// The application's windows with that title, oldest first.
-std::vector<BWindow*> WindowsTitled(const char* title);
 
 // A left click in the middle of the view.
 void Click(BView* view);
@@ -46,6 +46,26 @@ void TypeInto(BView* view, const char* text);
 void PressKeyIn(BView* view, uchar key);
 // A shortcut chord such as Ctrl+V, sent to the view.
 void PressShortcut(BView* view, char letter);
+// Shift+Tab as the desktop sends it, to the focused view; the keypad's Enter, to the view.
+void PressShiftTab(BWindow* window);
+void PressKeypadEnter(BView* view);
+// A left click at a point of the window, on whatever view lies there or on its background.
+void ClickAt(BWindow* window, float x, float y);
+// What a right click at a point of the window and "Copy" in the menu that opens put on the
+// clipboard; empty when no menu opened.
+std::string CopyWithContextMenuAt(BWindow* window, float x, float y);
+std::string ClipboardText();
+// Whether the view is drawn on the window's own colour, as a field that takes no typing is.
+bool DrawnOnWindowColour(BView* view);
+
+// The window's minimize button, and whether the window is minimized.
+void Minimize(BWindow* window);
+bool IsMinimized(const BWindow* window);
+
+// Registers the view with Qt's accessibility, as a screen reader's first look does, and
+// returns its id there; AccessibilityKnows(id) stays true until Qt forgets the view.
+unsigned RegisterWithAccessibility(BView* view);
+bool AccessibilityKnows(unsigned id);
 
 // Opens the field's menu with a click and clicks the item at index.
 void ChooseMenuItem(BMenuField* field, int32 index);

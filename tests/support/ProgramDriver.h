@@ -15,7 +15,10 @@
 
 class ProgramDriver {
 public:
-    explicit ProgramDriver(const std::vector<SimulatedFunction>& functions) : machine(functions) {}
+    explicit ProgramDriver(const std::vector<SimulatedFunction>& functions, std::string name = {})
+        : machine(functions, std::move(name))
+    {
+    }
     // Ends the program as a person would, so no window outlives the test.
     ~ProgramDriver()
     {

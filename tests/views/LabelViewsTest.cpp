@@ -17,11 +17,13 @@ BFont FontOf(const BView& view)
 // The device window's rows in the bold face at 10, the editor's offsets in the fixed face.
 TEST(LabelViews, RowsAreBoldAtTenAndOffsetsFixedWidth)
 {
-    PciStringView row(BRect(15, 40, 80, 50), "Vendor ID", "8086");
+    const BFont row = FontOf(PciStringView(BRect(15, 40, 80, 50), "Vendor ID", "8086"));
     const BFont offsets = FontOf(SpaceStringView(BRect(10, 31, 40, 43), "data", " 0:"));
-    EXPECT_EQ(std::string(FontOf(row).Family()) + " " + offsets.Family(),
+    EXPECT_EQ(std::string(row.Family()) + " " + offsets.Family(),
               std::string(be_bold_font->Family()) + " " + be_fixed_font->Family());
-    EXPECT_EQ(std::pair(FontOf(row).Size(), offsets.Size()), std::pair(10.0f, 10.0f));
+    EXPECT_EQ(row.Face(), B_BOLD_FACE);
+    EXPECT_EQ(offsets.Face(), B_REGULAR_FACE);
+    EXPECT_EQ(std::pair(row.Size(), offsets.Size()), std::pair(10.0f, 10.0f));
 }
 
 // The editor sizes its offset labels to their text; a label that reported no size vanished.

@@ -16,7 +16,6 @@ public:
     ~BControl() override;
 
     const char* Label() const;
-    virtual void SetLabel(const char* label);
 
     virtual void SetValue(int32 value);
     int32 Value() const;

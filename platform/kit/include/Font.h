@@ -26,8 +26,6 @@ public:
     void SetStretch(int32 percent) { fStretch = percent; }
     int32 Stretch() const { return fStretch; }
 
-    // Whether every printable ASCII character is drawn with the same advance.
-    bool IsFixed() const;
     float StringWidth(const char* text) const;
 
     bool operator==(const BFont&) const = default;

@@ -4,7 +4,7 @@
 #include <SupportDefs.h>
 
 // Resizing modes: how a view follows its parent. The kit's windows are never resized by a
-// person, so the modes are kept for the caller's record only.
+// person, so views take no notice of them.
 enum : uint32 {
     B_FOLLOW_NONE = 0,
     B_FOLLOW_LEFT = 0x1000,
@@ -13,7 +13,8 @@ enum : uint32 {
     B_FOLLOW_BOTTOM = 0x0020,
 };
 
-// View flags.
+// View flags. Only B_NAVIGABLE changes anything: a control given it takes the focus from the
+// keyboard. Every view draws, and none is pulsed.
 enum : uint32 {
     B_WILL_DRAW = 0x20000000,
     B_PULSE_NEEDED = 0x10000000,
@@ -75,6 +76,15 @@ enum : uchar {
     B_DOWN_ARROW = 0x1F,
     B_DELETE = 0x7F,
 };
+
+// Modifier keys, as modifiers() reports them.
+enum : uint32 {
+    B_SHIFT_KEY = 0x00000001,
+};
+
+// The modifier keys held down; in KeyDown, those held with the key: Shift+Tab reaches KeyDown
+// as B_TAB with B_SHIFT_KEY.
+uint32 modifiers();
 
 enum : int32 {
     B_CONTROL_OFF = 0,

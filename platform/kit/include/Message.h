@@ -21,9 +21,7 @@ public:
     BMessage& operator=(const BMessage& other);
     ~BMessage();
 
-    status_t AddBool(const char* name, bool value);
     status_t AddInt8(const char* name, int8 value);
-    status_t AddInt16(const char* name, int16 value);
     status_t AddInt32(const char* name, int32 value);
     status_t AddInt64(const char* name, int64 value);
     status_t AddString(const char* name, const char* value);

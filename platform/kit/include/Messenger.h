@@ -13,10 +13,9 @@ public:
     BMessenger() = default;
     explicit BMessenger(const BLooper* looper);
 
-    bool IsValid() const;
     status_t SendMessage(uint32 command) const;
     status_t SendMessage(const BMessage* message) const;
-    // Raises the target window and gives it the focus; fails with B_BAD_PORT_ID once it has
+    // Activates the target window (BWindow::Activate); fails with B_BAD_PORT_ID once it has
     // quit. Only for the GUI thread, which serves every window.
     status_t ActivateTarget() const;
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-// A one-line, read-only label.
+// A one-line, read-only label. Its context menu (a right click on its text) copies the text.
 class BStringView : public BView {
 public:
     BStringView(BRect frame, const char* name, const char* text,

@@ -5,9 +5,7 @@
 
 // Type codes of message fields.
 enum : type_code {
-    B_BOOL_TYPE = FourCharCode("BOOL"),
     B_INT8_TYPE = FourCharCode("BYTE"),
-    B_INT16_TYPE = FourCharCode("SHRT"),
     B_INT32_TYPE = FourCharCode("LONG"),
     B_INT64_TYPE = FourCharCode("LLNG"),
     B_STRING_TYPE = FourCharCode("CSTR"),

@@ -17,7 +17,8 @@ struct ViewState;
 }
 
 // A rectangle of a window that draws itself. Frames are in the coordinates of the window the
-// view is added to; the window owns the view from AddChild on.
+// view is added to; the window owns the view from AddChild on. The resizing mode and the flags
+// are taken as the old platform takes them; InterfaceDefs.h says what they change here.
 class BView {
 public:
     BView(BRect frame, const char* name, uint32 resizingMode, uint32 flags);
@@ -29,8 +30,6 @@ public:
     BRect Frame() const;
     BRect Bounds() const;
     BWindow* Window() const;
-    uint32 ResizingMode() const;
-    uint32 Flags() const;
 
     // Takes the attributes of font that mask names; B_FONT_ALL takes every one.
     virtual void SetFont(const BFont* font, uint32 mask = B_FONT_ALL);

@@ -30,6 +30,7 @@ public:
     BView* CurrentFocus() const;
 
     void Show();
+    // Brings the shown window to the front with the focus, restored first if it was minimized.
     void Activate(bool active = true);
 
     void ResizeBy(float dx, float dy);
@@ -37,7 +38,6 @@ public:
     BRect Bounds() const;
 
     const char* Title() const;
-    uint32 Flags() const;
 
     void Quit() override;
 

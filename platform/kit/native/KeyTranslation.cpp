@@ -17,6 +17,7 @@ int EditingKeyCode(int qtKey)
     case Qt::Key_Backspace:
         return B_BACKSPACE;
     case Qt::Key_Tab:
+    // Shift+Tab: the view tells it from Tab by modifiers().
     case Qt::Key_Backtab:
         return B_TAB;
     case Qt::Key_Escape:

@@ -2,9 +2,14 @@
 
 #include "ViewState.h"
 
+#include <Clipboard.h>
+
 #include <QEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace kit {
 
@@ -28,6 +33,22 @@ void TextLabel::SetText(const QString& text)
 QSize TextLabel::sizeHint() const
 {
     return fontMetrics().boundingRect(QRect(0, 0, 2000, 2000), Qt::AlignLeft, fText).size();
+}
+
+bool TextLabel::ShowsTextAt(QPoint point) const
+{
+    const int textWidth = std::min(fontMetrics().horizontalAdvance(fText), width());
+    return isVisible() && QRect(0, 0, textWidth, height()).contains(point);
+}
+
+void TextLabel::PopUpCopyMenu(QPoint globalPoint)
+{
+    // Not exec(): a nested event loop would hand windows their messages from inside this one.
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(QStringLiteral("Copy"), menu,
+                    [text = fText.toUtf8()] { be_clipboard->SetText(text.constData()); });
+    menu->popup(globalPoint);
 }
 
 void TextLabel::paintEvent(QPaintEvent*)

@@ -11,7 +11,7 @@ namespace kit {
 // The Qt widget behind a BStringView: one line of text shown as typed (never read as markup),
 // left-aligned and centred vertically, drawn as the desktop style draws a label's text. The
 // device window shows about a hundred of these, so it keeps nothing else a QLabel keeps, and
-// an empty one paints nothing.
+// an empty one paints nothing. A menu offers its text to copy.
 class TextLabel : public QWidget {
 public:
     explicit TextLabel(BView* view);
@@ -19,6 +19,10 @@ public:
     void SetText(const QString& text);
     // The size the text takes, as a label of the desktop's style reports it.
     QSize sizeHint() const override;
+    // Whether its text is drawn at point, in its own coordinates.
+    bool ShowsTextAt(QPoint point) const;
+    // A menu at globalPoint whose one entry, "Copy", puts the text on the clipboard.
+    void PopUpCopyMenu(QPoint globalPoint);
 
 protected:
     // Tooltips are the view's.

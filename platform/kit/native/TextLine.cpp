@@ -3,6 +3,7 @@
 #include "KeyTranslation.h"
 #include "ViewState.h"
 
+#include <Clipboard.h>
 #include <View.h>
 
 #include <QFocusEvent>
@@ -28,7 +29,7 @@ void TextLine::SetSelectable(bool selectable)
         deselect();
 }
 
-void TextLine::FocusNext() { focusNextPrevChild(true); }
+void TextLine::MoveFocus(bool forward) { focusNextPrevChild(forward); }
 
 bool TextLine::event(QEvent* event)
 {
@@ -41,8 +42,15 @@ bool TextLine::event(QEvent* event)
     }
     if (event->type() != QEvent::KeyPress)
         return QLineEdit::event(event);
+    const auto& press = *static_cast<QKeyEvent*>(event);
+    // The desktop's copy shortcut copies the selection; no other chord reaches the text.
+    if (press.matches(QKeySequence::Copy)) {
+        if (fSelectable && hasSelectedText())
+            be_clipboard->SetText(selectedText().toUtf8().constData());
+        return true;
+    }
     QPointer<TextLine> alive(this);
-    for (const std::string& key : KeysOf(*static_cast<QKeyEvent*>(event))) {
+    for (const std::string& key : KeysOf(press)) {
         // A key handler may take the view away; the remaining keys then go nowhere.
         if (alive.isNull())
             break;

@@ -10,14 +10,16 @@ namespace kit {
 // The Qt line edit behind a BTextView. Every key press, Tab included, goes to the view's
 // KeyDown instead of Qt's own editing, and the ways Qt has of changing the text without a
 // key (context menu, drag and drop, middle-button paste, input methods) are closed, so the
-// view's lock, filter and byte limit cannot be bypassed. A click or Tab that gives it the
-// focus selects the whole text, so what is typed next replaces it, as in a cell of a grid.
+// view's lock, filter and byte limit cannot be bypassed; the copy shortcut copies the
+// selection. A click or Tab that gives it the focus selects the whole text, so what is typed
+// next replaces it, as in a cell of a grid.
 class TextLine : public QLineEdit {
 public:
     explicit TextLine(BView* view);
 
     void SetSelectable(bool selectable);
-    void FocusNext();
+    // Moves the focus on to the next view, or back to the one before.
+    void MoveFocus(bool forward);
 
 protected:
     bool event(QEvent* event) override;

@@ -3,6 +3,8 @@
 
 #include <SupportDefs.h>
 
+#include <QObject>
+
 #include <bitset>
 #include <climits>
 #include <set>
@@ -38,6 +40,10 @@ struct TextViewState {
     // text, caret or selection, by a person or by code, clears it.
     mutable std::string text;
     bool isSettled = false;
+    // The context of the view's connections to its line's signals: they end with this state,
+    // while the line, which outlives it, keeps Qt's own connections (its accessibility
+    // cache's among them, which forgets the line once it is destroyed).
+    QObject lineSignalsContext;
 };
 
 } // namespace kit

@@ -23,7 +23,7 @@ bool ShowToolTip(BView* view, QWidget* widget, QEvent* event);
 // What the kit keeps of a view: its own record of frame, font and colour, and the Qt widget
 // that shows it. The view owns the widget.
 struct ViewState {
-    ViewState(BRect frame, const char* name, uint32 resizingMode, uint32 flags);
+    ViewState(BRect frame, const char* name);
     ~ViewState();
 
     static ViewState& Of(const BView* view) { return *view->fViewState; }
@@ -42,8 +42,6 @@ struct ViewState {
     QPointer<QWidget> widget;
     BRect frame;
     std::string name;
-    uint32 resizingMode;
-    uint32 flags;
     BFont font;
     rgb_color highColor = kDefaultHighColor;
     rgb_color viewColor = B_TRANSPARENT_COLOR;

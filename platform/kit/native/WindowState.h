@@ -12,7 +12,9 @@
 namespace kit {
 
 // The Qt window of a BWindow. Its close button posts B_QUIT_REQUESTED, so the window's own
-// QuitRequested decides whether it closes.
+// QuitRequested decides whether it closes. A click on its background, where no view takes the
+// click, takes the focus away from the focused view; a context menu there copies the text of
+// the label under the pointer.
 class WindowWidget : public QWidget {
 public:
     explicit WindowWidget(BWindow* window);
@@ -23,6 +25,7 @@ protected:
     // menu, from the window or from a view that has none of its own.
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     BWindow* fWindow;

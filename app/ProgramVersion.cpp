@@ -1,0 +1,3 @@
+#include "ProgramVersion.h"
+
+const char kProgramVersion[] = "v" PCIZ_PROJECT_VERSION;
