@@ -1,5 +1,7 @@
 #include "PciWindow.h"
 
+#include "DeviceMenu.h"
+
 #include <AppDefs.h>
 #include <Application.h>
 #include <Button.h>
@@ -52,12 +54,7 @@ void PciWindow::AddDeviceMenu()
 {
     TakeDeviceSnapshot();
     // Until a device is picked the field names the one shown, device 0, if there is one.
-    auto* menu = new BPopUpMenu(fDevices.empty() ? "" : "0", true, true, B_ITEMS_IN_COLUMN);
-    for (size_t index = 0; index < fDevices.size(); ++index) {
-        char label[24];
-        std::snprintf(label, sizeof(label), "%zu", index);
-        menu->AddItem(new BMenuItem(label, new BMessage(static_cast<uint32>(index)), 0, 0));
-    }
+    auto* menu = new DeviceMenu(fDevices, fLocations);
     auto* field = new BMenuField(BRect(7, 6, 150, 20), "devicemenu", "PCI index : ", menu,
                                  B_FOLLOW_LEFT | B_FOLLOW_TOP, B_WILL_DRAW | B_NAVIGABLE);
     field->SetAlignment(B_ALIGN_RIGHT);

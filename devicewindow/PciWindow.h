@@ -2,6 +2,7 @@
 #define PCIZ_DEVICEWINDOW_PCI_WINDOW_H
 
 #include "DeviceRows.h"
+#include "ExplainedView.h"
 
 #include <Messenger.h>
 #include <PCI.h>
@@ -41,13 +42,16 @@ private:
     void AddOrdinaryRow(ordinary::Row row, float& y);
     void AddBridgeRow(bridge::Row row, float& y);
     void AddRowViews(const RowPlacement& place, float y, const char* labelText,
-                     const char* valueName, PciStringView*& label, PciStringView*& value);
+                     const char* valueName, PciStringView*& label, PciStringView*& value,
+                     ExplainedView::Explanation explain);
 
     // Display
     void ShowCommonRows(const pci_info& record, const pci_location& location);
     void ShowOrdinaryRows(const pci_info& record);
     void ShowBridgeRows(const pci_info& record);
     void EmptyCardbusLackingRows();
+    std::string ExplainShown(ordinary::Row row) const;
+    std::string ExplainShown(bridge::Row row) const;
     void SwitchToOrdinaryRows();
     void SwitchToBridgeRows();
 

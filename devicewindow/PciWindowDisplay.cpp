@@ -2,6 +2,8 @@
 
 #include "PciWindow.h"
 
+#include "ValueExplanations.h"
+
 #include <ClassNameTables.h>
 #include <ConfigRegisters.h>
 #include <PciStringView.h>
@@ -195,4 +197,17 @@ void PciWindow::SwitchToBridgeRows()
     ResizeBy(0, 60);
     for (int row = 0; row < bridge::Count; ++row)
         fBridgeLabels[row]->SetText(kBridgeRows[row].label);
+}
+
+std::string PciWindow::ExplainShown(ordinary::Row row) const
+{
+    return fCurrentDevice < fDevices.size()
+               ? ExplainRow(fDevices[fCurrentDevice], fLocations[fCurrentDevice], row)
+               : std::string();
+}
+
+std::string PciWindow::ExplainShown(bridge::Row row) const
+{
+    return fCurrentDevice < fDevices.size() ? ExplainBridgeRow(fDevices[fCurrentDevice], row)
+                                            : std::string();
 }

@@ -56,7 +56,8 @@ void PciWindow::AddOrdinaryRow(ordinary::Row row, float& y)
         fNames[row]->SetHighColor(kNameColor);
         AddChild(fNames[row]);
     }
-    AddRowViews(place, y, place.label, place.label, fRowLabels[row], fRowValues[row]);
+    AddRowViews(place, y, place.label, place.label, fRowLabels[row], fRowValues[row],
+                [this, row] { return ExplainShown(row); });
     y += kLineHeight;
 }
 
@@ -66,15 +67,19 @@ void PciWindow::AddBridgeRow(bridge::Row row, float& y)
     StartRow(y, place);
     // Bridge labels get their texts only when the bridge rows are shown; their values have
     // no name.
-    AddRowViews(place, y, "", "", fBridgeLabels[row], fBridgeValues[row]);
+    AddRowViews(place, y, "", "", fBridgeLabels[row], fBridgeValues[row],
+                [this, row] { return ExplainShown(row); });
     y += kLineHeight;
 }
 
+// A value's tooltip explains it, in words worked out only when a person asks.
 void PciWindow::AddRowViews(const RowPlacement& place, float y, const char* labelText,
-                            const char* valueName, PciStringView*& label, PciStringView*& value)
+                            const char* valueName, PciStringView*& label, PciStringView*& value,
+                            ExplainedView::Explanation explain)
 {
     label = new PciStringView(Span(place.labelLeft, place.labelRight, y), place.label, labelText);
-    value = new PciStringView(Span(place.valueLeft, place.valueRight, y), valueName, "");
+    value = new ExplainedView(Span(place.valueLeft, place.valueRight, y), valueName, "",
+                              std::move(explain));
     AddChild(label);
     AddChild(value);
 }

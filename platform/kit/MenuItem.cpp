@@ -27,10 +27,9 @@ BMenu* BMenuItem::Menu() const { return fMenuItemState->menu; }
 
 void BMenuItem::SetDetail(const char* detail)
 {
-    // The text after a tab stands in a column of its own, as shortcuts do.
     QString text = QString::fromStdString(fMenuItemState->label);
     if (detail != nullptr && *detail != '\0')
-        text += '\t' + QString::fromUtf8(detail);
+        text += QStringLiteral("\u2003") + QString::fromUtf8(detail);
     fMenuItemState->action->setText(text);
 }
 

@@ -15,6 +15,7 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -31,17 +32,36 @@ void WindowWidget::closeEvent(QCloseEvent* event)
     fWindow->PostMessage(B_QUIT_REQUESTED);
 }
 
-void WindowWidget::contextMenuEvent(QContextMenuEvent* event)
+// Views overlap (a name over its row's value), their texts do not: the one under the pointer
+// is the one meant, whichever view lies on top.
+TextLabel* WindowWidget::LabelShowingTextAt(QPoint point) const
 {
-    // Views overlap (a name over its row's value), their texts do not: the one under the
-    // pointer is offered for copying, whichever view lies on top.
     const QObjectList& views = children();
     for (auto view = views.rbegin(); view != views.rend(); ++view) {
         auto* label = dynamic_cast<TextLabel*>(*view);
-        if (label != nullptr && label->ShowsTextAt(label->mapFrom(this, event->pos()))) {
-            label->PopUpCopyMenu(event->globalPos());
-            return;
-        }
+        if (label != nullptr && label->ShowsTextAt(label->mapFrom(this, point)))
+            return label;
+    }
+    return nullptr;
+}
+
+bool WindowWidget::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    TextLabel* label = LabelShowingTextAt(help->pos());
+    if (label == nullptr)
+        return QWidget::event(event);
+    QHelpEvent inLabel(QEvent::ToolTip, label->mapFrom(this, help->pos()), help->globalPos());
+    return ShowToolTip(label->View(), label, &inLabel);
+}
+
+void WindowWidget::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (TextLabel* label = LabelShowingTextAt(event->pos())) {
+        label->PopUpCopyMenu(event->globalPos());
+        return;
     }
     // Anywhere else the window offers a menu of its own, if it has one.
     BMessage message(B_CONTEXT_MENU_REQUESTED);

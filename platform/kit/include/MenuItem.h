@@ -23,8 +23,8 @@ public:
     const char* Label() const;
     BMenu* Menu() const;
 
-    // Words shown beside the label in the open menu, set apart from it; a menu field showing
-    // the item shows its label alone.
+    // Words shown after the label in the open menu, set apart from it by a wide space; a menu
+    // field showing the item shows its label alone.
     void SetDetail(const char* detail);
 
     // In a radio-mode menu, marking an item unmarks the others.

@@ -4,7 +4,7 @@
 
 #include <Clipboard.h>
 
-#include <QEvent>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QStyle>
@@ -17,9 +17,14 @@ TextLabel::TextLabel(BView* view) : fView(view) {}
 
 bool TextLabel::event(QEvent* event)
 {
-    if (event->type() == QEvent::ToolTip)
-        return ShowToolTip(fView, this, event);
-    return QWidget::event(event);
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    // Over no text of its own, the label may lie over another's: the window finds it.
+    if (!ShowsTextAt(static_cast<QHelpEvent*>(event)->pos())) {
+        event->ignore();
+        return false;
+    }
+    return ShowToolTip(fView, this, event);
 }
 
 void TextLabel::SetText(const QString& text)

@@ -21,6 +21,7 @@ public:
     QSize sizeHint() const override;
     // Whether its text is drawn at point, in its own coordinates.
     bool ShowsTextAt(QPoint point) const;
+    BView* View() const { return fView; }
     // A menu at globalPoint whose one entry, "Copy", puts the text on the clipboard.
     void PopUpCopyMenu(QPoint globalPoint);
 
