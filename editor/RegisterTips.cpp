@@ -10,10 +10,11 @@
 
 namespace {
 
+// An offset as the grid's row labels give it: two digits in the standard space, three past it.
 std::string Hex(int32 value)
 {
     char text[16];
-    std::snprintf(text, sizeof(text), "0x%X", unsigned(value));
+    std::snprintf(text, sizeof(text), "0x%0*X", value < 0x100 ? 2 : 3, unsigned(value));
     return text;
 }
 

@@ -17,10 +17,12 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
 #include <cstdlib>
 #include <map>
@@ -161,6 +163,50 @@ std::string CopyWithContextMenuAt(BWindow* window, float x, float y)
 }
 
 std::string ClipboardText() { return QApplication::clipboard()->text().toStdString(); }
+
+std::string ToolTipAt(BWindow* window, float x, float y)
+{
+    QToolTip::hideText();
+    const auto [target, point] = PointedAt(window, x, y);
+    QHelpEvent event(QEvent::ToolTip, point, target->mapToGlobal(point));
+    QApplication::sendEvent(target, &event);
+    return QToolTip::isVisible() ? QToolTip::text().toStdString() : "";
+}
+
+std::vector<std::string> ContextMenuAt(BWindow* window, float x, float y)
+{
+    const auto [target, point] = PointedAt(window, x, y);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, point, target->mapToGlobal(point));
+    QApplication::sendEvent(target, &event);
+    DeliverPostedMessages();
+    std::vector<std::string> items;
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+        for (QAction* action : menu->actions())
+            items.push_back(action->text().toStdString());
+    return items;
+}
+
+void ChooseFromOpenMenu(size_t index)
+{
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr || index >= size_t(menu->actions().size()))
+        return;
+    menu->actions()[qsizetype(index)]->trigger();
+    menu->close();
+}
+
+std::vector<std::string> MenuTexts(BMenu* menu)
+{
+    QMenu* shown = kit::MenuState::Of(menu).qmenu.get();
+    // Opening it lets it fill in what it shows only when opened.
+    emit shown->aboutToShow();
+    std::vector<std::string> texts;
+    for (QAction* action : shown->actions())
+        texts.push_back(action->text().toStdString());
+    return texts;
+}
+
+bool IsMarked(BView* view) { return view->ViewColor().alpha != 0; }
 
 bool DrawnOnWindowColour(BView* view)
 {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+class BMenu;
 class BMenuField;
 class BMenuItem;
 
@@ -77,6 +78,16 @@ int32 OpenMenuWithKey(BMenuField* field, uchar key);
 
 // Whether the item is drawn with a box beside it, ticked or empty.
 bool ShowsCheckBox(const BMenuItem* item);
+
+// The tooltip that shows where a person's pointer rests at (x, y) of the window; empty for none.
+std::string ToolTipAt(BWindow* window, float x, float y);
+// A person asks for a context menu at (x, y) of the window: the texts of the menu that opens.
+std::vector<std::string> ContextMenuAt(BWindow* window, float x, float y);
+void ChooseFromOpenMenu(size_t index);
+// The texts a person reads in the menu once it is open.
+std::vector<std::string> MenuTexts(BMenu* menu);
+// Whether the view is marked with a colour of its own.
+bool IsMarked(BView* view);
 
 // What the window's close button does.
 void CloseWindow(BWindow* window);

@@ -53,8 +53,7 @@ std::string PciDeviceName(uint16 vendor, uint16 device)
     return Lookup(PCI_LOOKUP_DEVICE, vendor, device);
 }
 
-std::string PciSubsystemName(uint16 vendor, uint16 device, uint16 subsystemVendor,
-                             uint16 subsystem)
+std::string PciSubsystemName(uint16 vendor, uint16 device, uint16 subsystemVendor, uint16 subsystem)
 {
     return Lookup(PCI_LOOKUP_SUBSYSTEM | PCI_LOOKUP_DEVICE, vendor, device, subsystemVendor,
                   subsystem);
@@ -68,5 +67,7 @@ std::string PciClassName(uint8 base, uint8 sub)
 
 std::string PciProgrammingInterfaceName(uint8 base, uint8 sub, uint8 interface)
 {
-    return Lookup(PCI_LOOKUP_PROGIF, uint16(base << 8 | sub), interface);
+    // Where the database names no interface, libpci answers with the class's name.
+    std::string name = Lookup(PCI_LOOKUP_PROGIF, uint16(base << 8 | sub), interface);
+    return name != PciClassName(base, sub) ? name : std::string();
 }
