@@ -21,7 +21,8 @@ enum : uint32 {
     // Editor to its bus thread: read a page. Fields: bus, device, function, page, serial.
     kReadPage = FourCharCode("RDPG"),
     // Editor to its bus thread: write a byte, then read its page again. Fields: bus, device,
-    // function, page, serial, ID (the offset in the whole space), DAtA.
+    // function, page, serial, ID (the offset in the whole space), DAtA, and before (the page
+    // as the grid showed it; without it the page is read before the write) and undo.
     kWriteByte = FourCharCode("WRBY"),
     // Editor to its bus thread: read the whole space of a function, for what its bytes mean.
     // Fields: bus, device, function, serial.
@@ -31,8 +32,21 @@ enum : uint32 {
     kSpaceBytes = FourCharCode("SPAC"),
     // The editor's context menu: go to a structure's first byte. Field: ID.
     kGoToOffset = FourCharCode("GOTO"),
+    // The editor's context menu and Ctrl+J: open the window of writes, or raise it.
+    kShowWrites = FourCharCode("WRTS"),
+    // The write journal to its window: a write was added.
+    kJournalChanged = FourCharCode("JRNL"),
+    // The window of writes: undo the writes chosen, copy them as setpci commands, save them.
+    kUndoChosen = FourCharCode("UNDC"),
+    kCopySetpci = FourCharCode("CPSP"),
+    kSaveScript = FourCharCode("SVSC"),
+    // The window of writes to the editor: put a byte back. Fields: bus, device, function, ID,
+    // DAtA. The editor answers kUndoRefused while it is locked.
+    kUndoWrite = FourCharCode("UNDO"),
+    kUndoRefused = FourCharCode("UNRF"),
     // The bus thread to the editor: the bytes of a page as read. Fields: bus, device,
-    // function, page, serial, bytes, size, domain, real bus; after a write also ID and DAtA.
+    // function, page, serial, bytes, size, domain, real bus; after a write also ID, DAtA,
+    // before and undo.
     kPageBytes = FourCharCode("BYTS"),
     // To the editor, a while after a request: if bytes asked for have not come yet, say it is
     // reading.
@@ -54,6 +68,10 @@ inline constexpr const char kPageField[] = "page";
 inline constexpr const char kSerialField[] = "serial";
 // B_RAW_TYPE: the 256 bytes of a page, or the whole space, as read one at a time.
 inline constexpr const char kBytesField[] = "bytes";
+// B_RAW_TYPE: the 256 bytes of a page as they were before a write.
+inline constexpr const char kBeforeField[] = "before";
+// Bool as Int8: the write puts back an earlier byte.
+inline constexpr const char kUndoField[] = "undo";
 // Int32: the size of the function's configuration space, 256 or 4096.
 inline constexpr const char kSizeField[] = "size";
 // Int32 and Int8: the PCI domain and bus number where the function really sits.

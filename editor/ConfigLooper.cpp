@@ -75,10 +75,21 @@ void ConfigLooper::WriteByte(BMessage* job)
         || job->FindInt32(kOffsetField, &offset) != B_OK || job->FindInt8(kDataField, &data) != B_OK
         || IsQuitting())
         return;
-    write_pci_config(bus, device, function, offset, 1, static_cast<uint8>(data));
-    // Read back the page: what the device really holds is what the person sees.
     BMessage reply(*job);
     reply.what = kPageBytes;
+    // What the write changed is told against the page as the grid showed it, or, where the
+    // grid shows another page or function, as it reads right before the write.
+    const void* shown = nullptr;
+    ssize_t count = 0;
+    if (job->FindData(kBeforeField, B_RAW_TYPE, &shown, &count) != B_OK) {
+        BMessage before(*job);
+        if (!ReadInto(&before, PageOf(job) * kPageSize, kPageSize, false)
+            || before.FindData(kBytesField, B_RAW_TYPE, &shown, &count) != B_OK)
+            return;
+        reply.AddData(kBeforeField, B_RAW_TYPE, shown, count);
+    }
+    write_pci_config(bus, device, function, offset, 1, static_cast<uint8>(data));
+    // Read back the page: what the device really holds is what the person sees.
     if (ReadInto(&reply, PageOf(job) * kPageSize, kPageSize, false))
         fEditor.SendMessage(&reply);
 }

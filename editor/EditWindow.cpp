@@ -2,6 +2,8 @@
 
 #include "ConfigLooper.h"
 #include "DataTextView.h"
+#include "WriteJournal.h"
+#include "WritesWindow.h"
 
 #include <AppDefs.h>
 #include <CheckBox.h>
@@ -16,12 +18,15 @@
 #include <PciStringView.h>
 #include <Point.h>
 #include <PopUpMenu.h>
+#include <SeparatorItem.h>
 #include <SpaceStringView.h>
 #include <TypeConstants.h>
 #include <WindowMessages.h>
 #include <WindowTitle.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -33,8 +38,14 @@ constexpr int32 kPageSize = ConfigLooper::kPageSize;
 // How long bytes may take before the editor says it is reading: long enough that a device
 // answering at its usual speed never makes the title flicker.
 constexpr bigtime_t kReadingNoticeDelay = 100'000;
-// A byte gone to from the context menu, in a grid that cannot take the focus.
+// A byte gone to from the context menu, in a grid that cannot take the focus; after a write,
+// the byte written and the others that changed with it. Light, so the digits stay readable.
 constexpr rgb_color kFoundColor = {255, 236, 140, 255};
+constexpr rgb_color kWrittenColor = {190, 226, 255, 255};
+constexpr rgb_color kSideEffectColor = {255, 205, 160, 255};
+// The window of writes stands beside the editor, clear of its grid.
+constexpr float kWritesGap = 12;
+constexpr float kWritesWidth = 440;
 
 // What a person cannot do on this bus is said where they would try it, briefly enough to fit
 // the title bar of a window this narrow.
@@ -78,6 +89,7 @@ EditWindow::EditWindow(BRect frame, uint8 bus, uint8 device, uint8 function)
     fBusWork = new ConfigLooper(BMessenger(this), fNewestRequest);
     fBusThread = BMessenger(fBusWork);
     fBusWork->Run();
+    AddShortcut('J', 0, new BMessage(kShowWrites));
     Reload(bus, device, function);
 }
 
@@ -149,7 +161,14 @@ void EditWindow::MessageReceived(BMessage* message)
         WriteByte(message);
         break;
     case kPageBytes:
+        RecordWrite(message);
         ShowBytes(message);
+        break;
+    case kUndoWrite:
+        UndoWrite(message);
+        break;
+    case kShowWrites:
+        ShowWrites();
         break;
     case kSpaceBytes:
         LearnSpace(message);
@@ -236,6 +255,7 @@ void EditWindow::WriteByte(const BMessage* message)
     job.AddInt32(kPageField, fPage);
     job.AddInt32(kOffsetField, offset);
     job.AddInt8(kDataField, data);
+    job.AddData(kBeforeField, B_RAW_TYPE, fShownBytes.data(), ssize_t(fShownBytes.size()));
     Ask(&job);
 }
 
@@ -310,11 +330,13 @@ void EditWindow::ShowBytes(const BMessage* reply)
     if (page != fShownPage)
         ShowPageOffsets(page);
     const auto* bytes = static_cast<const uint8*>(data);
+    std::copy(bytes, bytes + kCells, fShownBytes.begin());
     char text[8];
     for (int offset = 0; offset < kCells; ++offset) {
         std::snprintf(text, sizeof(text), "%X", unsigned(bytes[offset]));
         fCells[offset]->ShowDeviceByte(text);
     }
+    MarkChanges(reply);
     if (fShownSerial >= fAwaitedSerial) {
         fReadingNotice.reset();
         if (fSayingReading) {
@@ -377,13 +399,112 @@ std::string EditWindow::ExplainOffset(int32 offset)
     return offset >= 0 && offset < fTips.Size() ? fTips.TipFor(offset) : std::string();
 }
 
-// Every capability found, at its offset; choosing one goes to its first byte.
+// Every write is recorded, for whichever function and page: the grid may show another by now.
+void EditWindow::RecordWrite(const BMessage* reply)
+{
+    JournalEntry entry;
+    int32 page = 0;
+    int32 domain = 0;
+    int8 realBus = 0;
+    int8 written = 0;
+    int8 undo = 0;
+    const void* before = nullptr;
+    const void* after = nullptr;
+    ssize_t beforeCount = 0;
+    ssize_t afterCount = 0;
+    if (reply->FindInt32(kOffsetField, &entry.offset) != B_OK
+        || reply->FindInt8(kDataField, &written) != B_OK
+        || !FindFunction(reply, &entry.bus, &entry.device, &entry.function)
+        || reply->FindInt32(kPageField, &page) != B_OK
+        || reply->FindData(kBeforeField, B_RAW_TYPE, &before, &beforeCount) != B_OK
+        || reply->FindData(kBytesField, B_RAW_TYPE, &after, &afterCount) != B_OK
+        || beforeCount != kCells || afterCount != kCells || entry.offset / kPageSize != page)
+        return;
+    reply->FindInt32(kDomainField, &domain);
+    reply->FindInt8(kRealBusField, &realBus);
+    reply->FindInt8(kUndoField, &undo);
+    const auto* old = static_cast<const uint8*>(before);
+    const auto* now = static_cast<const uint8*>(after);
+    const int writtenAt = entry.offset % kPageSize;
+    entry.when = std::time(nullptr);
+    entry.location = {uint32(domain), uint8(realBus), entry.device, entry.function};
+    entry.before = old[writtenAt];
+    entry.written = uint8(written);
+    entry.readBack = now[writtenAt];
+    entry.undo = undo != 0;
+    for (int n = 0; n < kCells; ++n)
+        if (n != writtenAt && old[n] != now[n])
+            entry.sideEffects.push_back({page * kPageSize + n, old[n], now[n]});
+    WriteJournal::Instance().Add(std::move(entry));
+}
+
+// After a write, the cells whose byte it changed: the one written, and any other.
+void EditWindow::MarkChanges(const BMessage* reply)
+{
+    int32 offset = 0;
+    const void* before = nullptr;
+    ssize_t count = 0;
+    if (reply->FindInt32(kOffsetField, &offset) != B_OK
+        || reply->FindData(kBeforeField, B_RAW_TYPE, &before, &count) != B_OK || count != kCells)
+        return;
+    const auto* old = static_cast<const uint8*>(before);
+    for (int n = 0; n < kCells; ++n) {
+        if (old[n] == fShownBytes[size_t(n)])
+            continue;
+        fCells[n]->SetViewColor(n == offset % kPageSize ? kWrittenColor : kSideEffectColor);
+        fMarkedCells.push_back(n);
+    }
+}
+
+// Put back from the window of writes: a write like any other, to the function it was made
+// on, which the grid may no longer show.
+void EditWindow::UndoWrite(const BMessage* message)
+{
+    int32 offset = 0;
+    int8 data = 0;
+    uint8 bus = 0;
+    uint8 device = 0;
+    uint8 function = 0;
+    if (!FindFunction(message, &bus, &device, &function)
+        || message->FindInt32(kOffsetField, &offset) != B_OK
+        || message->FindInt8(kDataField, &data) != B_OK || offset < 0
+        || offset >= kPages * kPageSize)
+        return;
+    if (fReadOnly == 1) {
+        fWrites.SendMessage(kUndoRefused);
+        return;
+    }
+    BMessage job(kWriteByte);
+    PutFunction(&job, bus, device, function);
+    job.AddInt32(kPageField, offset / kPageSize);
+    job.AddInt32(kOffsetField, offset);
+    job.AddInt8(kDataField, data);
+    job.AddInt8(kUndoField, 1);
+    Ask(&job, IsShownFunction(bus, device, function) && offset / kPageSize == fPage);
+}
+
+void EditWindow::ShowWrites()
+{
+    if (fWrites.ActivateTarget() == B_OK)
+        return;
+    const BRect editor = Frame();
+    const BRect frame(editor.right + kWritesGap, editor.top,
+                      editor.right + kWritesGap + kWritesWidth, editor.bottom);
+    auto* writes = new WritesWindow(frame, BMessenger(this));
+    fWrites = BMessenger(writes);
+    writes->Show();
+}
+
+// The window of writes first; then every capability found, at its offset, choosing one goes
+// to its first byte.
 void EditWindow::OpenCapabilityMenu(const BMessage* request)
 {
     BPoint where;
     if (request->FindPoint("where", &where) != B_OK)
         return;
     fCapabilityMenu = std::make_unique<BPopUpMenu>("capabilities", false, false);
+    fCapabilityMenu->AddItem(new BMenuItem("Writes\xE2\x80\xA6", new BMessage(kShowWrites)));
+    fCapabilityMenu->AddItem(new BSeparatorItem);
     for (const RegisterMap::Structure& capability : fTips.Capabilities()) {
         char label[96];
         std::snprintf(label, sizeof(label), "%03X  %s", unsigned(capability.offset),
@@ -392,7 +513,7 @@ void EditWindow::OpenCapabilityMenu(const BMessage* request)
         choice->AddInt32(kOffsetField, capability.offset);
         fCapabilityMenu->AddItem(new BMenuItem(label, choice));
     }
-    if (fCapabilityMenu->CountItems() == 0)
+    if (fTips.Capabilities().empty())
         fCapabilityMenu->AddItem(new BMenuItem("No capabilities", nullptr));
     fCapabilityMenu->SetTargetForItems(BMessenger(this));
     fCapabilityMenu->Go(where);
@@ -515,6 +636,8 @@ void EditWindow::ShowReading()
 void EditWindow::Quit()
 {
     StopBusWork();
+    // The window of writes undoes through this editor, so it goes with it.
+    fWrites.SendMessage(B_QUIT_REQUESTED);
     BWindow::Quit();
 }
 

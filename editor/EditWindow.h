@@ -6,6 +6,7 @@
 #include <Messenger.h>
 #include <Window.h>
 
+#include <array>
 #include <atomic>
 #include <memory>
 #include <string>
@@ -75,6 +76,12 @@ private:
     void LetCellsTakeTyping(bool take);
     void StopBusWork();
 
+    // The journal of writes.
+    void RecordWrite(const BMessage* reply);
+    void MarkChanges(const BMessage* reply);
+    void UndoWrite(const BMessage* message);
+    void ShowWrites();
+
     // The context menu of capabilities.
     void OpenCapabilityMenu(const BMessage* request);
     void GoToOffset(const BMessage* choice);
@@ -116,6 +123,9 @@ private:
     // A byte to go to once its page is shown; -1 for none.
     int32 fPendingGoTo = -1;
     std::vector<int> fMarkedCells;
+    // The page's bytes as the cells show them.
+    std::array<uint8, 256> fShownBytes{};
+    BMessenger fWrites;
 };
 
 #endif

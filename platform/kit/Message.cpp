@@ -130,6 +130,15 @@ status_t BMessage::FindPoint(const char* name, BPoint* value) const
     return fFields->Copy(name, 0, value);
 }
 
+status_t BMessage::FindString(const char* name, const char** value) const
+{
+    const std::string* found = nullptr;
+    const status_t status = value != nullptr ? fFields->Lookup(name, 0, &found) : B_BAD_VALUE;
+    if (status == B_OK)
+        *value = found->c_str();
+    return status;
+}
+
 status_t BMessage::AddData(const char* name, type_code type, const void* data, ssize_t numBytes)
 {
     if (data == nullptr || numBytes < 0)

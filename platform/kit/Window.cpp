@@ -18,9 +18,11 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QShortcut>
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 namespace kit {
 
@@ -192,6 +194,19 @@ void BWindow::Activate(bool active)
         widget->setWindowState(widget->windowState() & ~Qt::WindowMinimized);
     widget->raise();
     widget->activateWindow();
+}
+
+void BWindow::AddShortcut(uint32 key, uint32 modifiers, BMessage* message)
+{
+    const std::shared_ptr<BMessage> posted(message);
+    QKeyCombination chord(Qt::ControlModifier, Qt::Key(QChar(char16_t(key)).toUpper().unicode()));
+    if (modifiers & B_SHIFT_KEY)
+        chord = QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, chord.key());
+    auto* shortcut = new QShortcut(QKeySequence(chord), fWindowState->widget);
+    QObject::connect(shortcut, &QShortcut::activated, shortcut, [this, posted] {
+        if (posted != nullptr)
+            PostMessage(posted.get());
+    });
 }
 
 void BWindow::ResizeBy(float dx, float dy)

@@ -4,6 +4,7 @@
 // One editor cell in a window of its own, built as the editor builds its cells; the window
 // keeps the write requests the cell posts.
 
+#include <AppDefs.h>
 #include <DataTextView.h>
 #include <Message.h>
 #include <Window.h>
@@ -23,7 +24,12 @@ public:
                                          kOffset, this));
         cell->MakeResizable(true);
     }
-    void MessageReceived(BMessage* message) override { requests.push_back(*message); }
+    // Page keys the cell hands on to its editor are no requests of its own.
+    void MessageReceived(BMessage* message) override
+    {
+        if (message->what != B_KEY_DOWN)
+            requests.push_back(*message);
+    }
 
     // The byte each request carries; -1 for one that is no write of one byte at the cell's offset.
     std::vector<int> PostedBytes() const

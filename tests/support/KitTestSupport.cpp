@@ -133,6 +133,14 @@ void PressShortcut(BView* view, char letter)
     QTest::keyClick(WidgetOf(view), letter, Qt::ControlModifier);
 }
 
+void PressChord(BWindow* window, char letter)
+{
+    QWidget* widget = WindowWidgetOf(window);
+    widget->activateWindow();
+    QApplication::setActiveWindow(widget);
+    QTest::keyClick(FocusTarget(window), letter, Qt::ControlModifier);
+}
+
 void PressShiftTab(BWindow* window)
 {
     QTest::keyClick(FocusTarget(window), Qt::Key_Backtab, Qt::ShiftModifier);

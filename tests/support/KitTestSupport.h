@@ -47,6 +47,8 @@ void TypeInto(BView* view, const char* text);
 void PressKeyIn(BView* view, uchar key);
 // A shortcut chord such as Ctrl+V, sent to the view.
 void PressShortcut(BView* view, char letter);
+// Ctrl and letter pressed in the window, made the active one, wherever its focus is.
+void PressChord(BWindow* window, char letter);
 // Shift+Tab as the desktop sends it, to the focused view; the keypad's Enter, to the view.
 void PressShiftTab(BWindow* window);
 void PressKeypadEnter(BView* view);

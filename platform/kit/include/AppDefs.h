@@ -13,6 +13,8 @@ enum : uint32 {
     // A person asked for a context menu over the window: a secondary click, or the menu key.
     // Field "where": BPoint, where to open it, in screen coordinates.
     B_CONTEXT_MENU_REQUESTED = FourCharCode("_CMR"),
+    // A person chose where to save, in a save panel. Field "path": String.
+    B_SAVE_REQUESTED = FourCharCode("_SAV"),
 };
 
 #endif

@@ -42,6 +42,11 @@ enum alignment : int32 {
     B_ALIGN_CENTER = 2,
 };
 
+enum list_view_type : int32 {
+    B_SINGLE_SELECTION_LIST = 0,
+    B_MULTIPLE_SELECTION_LIST = 1,
+};
+
 enum menu_layout : int32 {
     B_ITEMS_IN_ROW = 0,
     B_ITEMS_IN_COLUMN = 1,
@@ -80,6 +85,8 @@ enum : uchar {
 // Modifier keys, as modifiers() reports them.
 enum : uint32 {
     B_SHIFT_KEY = 0x00000001,
+    // The key of shortcuts: Ctrl here.
+    B_COMMAND_KEY = 0x00000002,
 };
 
 // The modifier keys held down; in KeyDown, those held with the key: Shift+Tab reaches KeyDown

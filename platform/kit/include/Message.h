@@ -34,6 +34,8 @@ public:
     status_t FindInt32(const char* name, int32* value) const;
     status_t FindInt32(const char* name, int32 index, int32* value) const;
     status_t FindPoint(const char* name, BPoint* value) const;
+    // The text stays the message's: valid while the message lives and is not changed.
+    status_t FindString(const char* name, const char** value) const;
     // The block stays the message's: valid while the message lives and is not changed.
     status_t FindData(const char* name, type_code type, const void** data, ssize_t* numBytes) const;
 

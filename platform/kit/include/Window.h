@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class BMessage;
 class BView;
 
 namespace kit {
@@ -32,6 +33,11 @@ public:
     void Show();
     // Brings the shown window to the front with the focus, restored first if it was minimized.
     void Activate(bool active = true);
+
+    // The command key (Ctrl), with the other modifiers given, and key post a copy of message to
+    // the window wherever its focus is; a text view takes its own editing chords first. Takes
+    // ownership of message.
+    void AddShortcut(uint32 key, uint32 modifiers, BMessage* message);
 
     void ResizeBy(float dx, float dy);
     BRect Frame() const;

@@ -36,9 +36,14 @@ bool TextLine::event(QEvent* event)
     if (event->type() == QEvent::ToolTip)
         return ShowToolTip(fView, this, event);
     if (event->type() == QEvent::ShortcutOverride) {
-        // Keys typed here are the view's, not the window's shortcuts.
-        event->accept();
-        return true;
+        // Keys typed here, and the copy chord, are the view's; other chords are the window's.
+        const auto* chord = static_cast<QKeyEvent*>(event);
+        const bool typed = !(chord->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
+        if (typed || chord->matches(QKeySequence::Copy)) {
+            event->accept();
+            return true;
+        }
+        return QLineEdit::event(event);
     }
     if (event->type() != QEvent::KeyPress)
         return QLineEdit::event(event);

@@ -97,6 +97,12 @@ SimulatedFunction& SimulatedFunction::Interrupt(uint8 pin, uint8 line)
     return Define(kInterruptLine, 1, line, 0xFF);
 }
 
+SimulatedFunction& SimulatedFunction::Couple(int32 offset, uint8 bits, int32 target, uint8 clears)
+{
+    fCouplings.push_back({offset, bits, target, clears});
+    return *this;
+}
+
 SimulatedFunction& SimulatedFunction::Subsystem(uint16 vendorId, uint16 id)
 {
     return Define(kSubsystemVendorId, 4, uint32(id) << 16 | vendorId);
@@ -122,6 +128,11 @@ void SimulatedFunction::Write(int32 offset, int32 size, uint32 value)
         const uint8 writable = fWritable[offset + i];
         byte = uint8((byte & ~writable) | (written & writable));
         byte = uint8(byte & ~(written & fClearedByOne[offset + i]));
+    }
+    for (const Coupling& coupling : fCouplings) {
+        const int32 at = coupling.offset - offset;
+        if (at >= 0 && at < size && (uint8(value >> (8 * at)) & coupling.bits) != 0)
+            fImage[coupling.target] &= uint8(~coupling.clears);
     }
 }
 

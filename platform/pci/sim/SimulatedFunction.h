@@ -36,6 +36,9 @@ public:
     SimulatedFunction& IoBar(int index, uint32 size, uint16 port);
     SimulatedFunction& Rom(uint32 size, uint32 address);
     SimulatedFunction& Interrupt(uint8 pin, uint8 line);
+    // A write with any of bits set at offset also clears the clears bits of the byte at target,
+    // as a function level reset clears the command register.
+    SimulatedFunction& Couple(int32 offset, uint8 bits, int32 target, uint8 clears);
     SimulatedFunction& Subsystem(uint16 vendorId, uint16 id);
 
     const PciLocation& Location() const;
@@ -53,8 +56,16 @@ private:
     int32 RomOffset() const;
     PlatformFacts Facts() const;
 
+    struct Coupling {
+        int32 offset;
+        uint8 bits;
+        int32 target;
+        uint8 clears;
+    };
+
     PciLocation fLocation;
     Bytes fImage;
+    std::vector<Coupling> fCouplings;
     // Only as long as the registers defined in them: past that, bytes take no writes.
     Bytes fWritable;
     Bytes fClearedByOne;

@@ -50,7 +50,8 @@ void AddMsiX(SimulatedFunction& function, int32 at, uint8 next, uint16 vectors, 
 }
 
 // An endpoint's PCI Express capability, version 2, on a link of the given speed and width
-// (speed 1 is 2.5 GT/s). Its error status bits clear where 1s are written.
+// (speed 1 is 2.5 GT/s). Its error status bits clear where 1s are written; a function level
+// reset, asked for in the device control register, clears the command register.
 void AddPciExpress(SimulatedFunction& function, int32 at, uint8 next, uint8 speed, uint8 width)
 {
     Capability(function, at, PCI_CAP_ID_EXP, next);
@@ -66,7 +67,9 @@ void AddPciExpress(SimulatedFunction& function, int32 at, uint8 next, uint8 spee
         .Define(at + PCI_EXP_DEVCTL2, 2, 0, 0x07FF)
         .Define(at + PCI_EXP_LNKCAP2, 4, uint32((2 << speed) - 2))
         .Define(at + PCI_EXP_LNKCTL2, 2, speed, 0x0F7F)
-        .Define(at + PCI_EXP_LNKSTA2, 2, 0);
+        .Define(at + PCI_EXP_LNKSTA2, 2, 0)
+        .Couple(at + PCI_EXP_DEVCTL + 1, PCI_EXP_DEVCTL_BCR_FLR >> 8, kCommand, 0xFF)
+        .Couple(at + PCI_EXP_DEVCTL + 1, PCI_EXP_DEVCTL_BCR_FLR >> 8, kCommand + 1, 0xFF);
 }
 
 // An extended capability's ID, version and the offset of the next one (0 ends the list).

@@ -1,0 +1,35 @@
+#ifndef PCIZ_KIT_LIST_VIEW_H
+#define PCIZ_KIT_LIST_VIEW_H
+
+#include <View.h>
+
+#include <memory>
+#include <vector>
+
+class BListItem;
+
+// A list a person picks entries of, one or, for B_MULTIPLE_SELECTION_LIST, several. It owns
+// its items.
+class BListView : public BView {
+public:
+    BListView(BRect frame, const char* name, list_view_type type = B_SINGLE_SELECTION_LIST,
+              uint32 resizingMode = B_FOLLOW_LEFT | B_FOLLOW_TOP, uint32 flags = B_WILL_DRAW);
+    ~BListView() override;
+
+    // Takes ownership of item; at index, or at the end.
+    bool AddItem(BListItem* item);
+    bool AddItem(BListItem* item, int32 index);
+    void MakeEmpty();
+    int32 CountItems() const;
+    BListItem* ItemAt(int32 index) const;
+
+    // The index of the n-th selected item, in the list's order; -1 past the last one.
+    int32 CurrentSelection(int32 n = 0) const;
+    void Select(int32 index, bool extend = false);
+    void DeselectAll();
+
+private:
+    std::vector<std::unique_ptr<BListItem>> fItems;
+};
+
+#endif
