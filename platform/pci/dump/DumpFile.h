@@ -28,8 +28,8 @@ public:
     // In the order the dump lists them; bytes the dump does not hold read as all ones.
     const std::vector<SimulatedFunction>& Functions() const;
     std::vector<SimulatedFunction> TakeFunctions();
-    // What the windows' titles call the machine: "m.txt, simulated". Window managers that
-    // shorten a title cut its middle, so the word that matters most comes last.
+    // What the machine is called, "m.txt, simulated": the file it came from and what it is. The
+    // windows' titles put the two in an order of their own.
     std::string MachineName() const;
 
 private:
