@@ -8,6 +8,7 @@
 #include "SysfsConfigFile.h"
 #include "TargetReporter.h"
 #include "TimeCounter.h"
+#include "WorkerThread.h"
 #include "WriteDroppingBus.h"
 
 #include <CheckBox.h>
@@ -78,7 +79,8 @@ void Reload(EditWindow* editor, PciAddress address)
 }
 
 // Reload of a page on the installed bus. Beside it, in the same iterations: the 256 one-byte
-// reads through the PCI calls without the cells, and with a sysfs file, the kernel's floors.
+// reads through the PCI calls without the cells, and with a sysfs file, the kernel's floors;
+// the one-byte reads on a thread that waits between runs, as the editor's bus thread does.
 void MeasureReload(benchmark::State& state, benchmark::TimeUnit unit, PciAddress address,
                    const SysfsConfigFile* file, int page = 0)
 {
@@ -89,11 +91,12 @@ void MeasureReload(benchmark::State& state, benchmark::TimeUnit unit, PciAddress
     }
     SysfsConfigFile::Bytes bytes{};
     Stopwatch reload, calls, eachByte, atOnce;
+    WorkerThread reader;
     for (auto _ : state) {
         state.SetIterationTime(reload.Time([&] { Reload(editor, address); }));
         calls.Time([&] { ReadThroughCalls(address, bytes, page); });
         if (file != nullptr) {
-            eachByte.Time([&] { file->ReadEachByte(bytes, off_t(page) * 256); });
+            reader.Time(eachByte, [&] { file->ReadEachByte(bytes, off_t(page) * 256); });
             atOnce.Time([&] { file->ReadAtOnce(bytes, off_t(page) * 256); });
         }
         // The repaint the reload asked for, outside the measure.
