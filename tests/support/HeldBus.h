@@ -5,6 +5,8 @@
 // holds them: while held, each read waits until the test releases them. It counts the reads
 // that reach it, held or not.
 
+#include "ForwardingBus.h"
+
 #include <PciBusSelection.h>
 #include <SimulatedBus.h>
 
@@ -12,13 +14,13 @@
 #include <condition_variable>
 #include <mutex>
 
-class HeldBus final : public PciBus {
+class HeldBus final : public ForwardingBus {
 public:
-    explicit HeldBus(SimulatedBus& machine) : fMachine(machine) { InstallPciBus(this); }
+    explicit HeldBus(SimulatedBus& machine) : ForwardingBus(machine) { InstallPciBus(this); }
     ~HeldBus() override
     {
         Release();
-        InstallPciBus(&fMachine);
+        InstallPciBus(&fBehind);
     }
 
     void Hold()
@@ -56,28 +58,10 @@ public:
             fChanged.wait(lock, [this] { return !fHeld; });
             --fWaiting;
         }
-        return fMachine.Read(bus, device, function, offset, size);
-    }
-    status_t GetNthInfo(int32 index, pci_info* info) override
-    {
-        return fMachine.GetNthInfo(index, info);
-    }
-    void Write(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size,
-               uint32 value) override
-    {
-        fMachine.Write(bus, device, function, offset, size, value);
-    }
-    int32 ConfigSize(uint8 bus, uint8 device, uint8 function) override
-    {
-        return fMachine.ConfigSize(bus, device, function);
-    }
-    std::optional<PciLocation> Location(uint8 bus, uint8 device, uint8 function) override
-    {
-        return fMachine.Location(bus, device, function);
+        return ForwardingBus::Read(bus, device, function, offset, size);
     }
 
 private:
-    SimulatedBus& fMachine;
     mutable std::mutex fLock;
     std::condition_variable fChanged;
     bool fHeld = false;
