@@ -42,8 +42,7 @@ void AddLine(std::string& text, const std::string& line)
 // prefetchable) [size=64M]": the address as the host sees it, joined from both registers of a
 // 64-bit pair.
 template <size_t N>
-std::string Regions(const uint32 (&addresses)[N], const uint32 (&sizes)[N],
-                    const uint8 (&flags)[N])
+std::string Regions(const uint32 (&addresses)[N], const uint32 (&sizes)[N], const uint8 (&flags)[N])
 {
     std::string text;
     for (size_t i = 0; i < N; ++i) {
@@ -72,7 +71,8 @@ std::string Rom(uint32 address, uint32 size)
 {
     if (address == 0 && size == 0)
         return "No expansion ROM";
-    return Format("Expansion ROM at %x", unsigned(address)) + (size != 0 ? " " + SizeText(size) : "");
+    return Format("Expansion ROM at %x", unsigned(address))
+           + (size != 0 ? " " + SizeText(size) : "");
 }
 
 // A register's bits named as the editor's tooltips name them: the register map read over a
@@ -209,7 +209,8 @@ std::string ExplainBridgeRow(const pci_info& record, bridge::Row row)
                       unsigned(h1.subordinate_bus), unsigned(h1.secondary_latency));
     case SecondaryStatus:
         return layout == kBridgeLayout
-                   ? "Secondary status " + NamedBits(layout, kSecondaryStatus, h1.secondary_status, 2)
+                   ? "Secondary status "
+                         + NamedBits(layout, kSecondaryStatus, h1.secondary_status, 2)
                    : std::string();
     case IoBase:
     case IoLimit:

@@ -18,10 +18,19 @@ namespace {
 
 // Enough to open, unlock, retarget and close within one input while staying fast.
 constexpr int kMaxMessages = 24;
-constexpr uint32 kRealCodes[] = {kWriteRequest,  kReadOnlyToggle, kEditorAddress, kEditRequest,
-                                 kPageChosen,    kPageBytes,      kStillReading,  B_KEY_DOWN,
-                                 B_QUIT_REQUESTED, 0,             1,              3};
-constexpr const char* kRealNames[] = {kOffsetField, kDataField,  kBusField,   kDeviceField,
+constexpr uint32 kRealCodes[] = {kWriteRequest,
+                                 kReadOnlyToggle,
+                                 kEditorAddress,
+                                 kEditRequest,
+                                 kPageChosen,
+                                 kPageBytes,
+                                 kStillReading,
+                                 B_KEY_DOWN,
+                                 B_QUIT_REQUESTED,
+                                 0,
+                                 1,
+                                 3};
+constexpr const char* kRealNames[] = {kOffsetField,   kDataField, kBusField,    kDeviceField,
                                       kFunctionField, kPageField, kSerialField, kSizeField,
                                       kBytesField,    "bytes"};
 
