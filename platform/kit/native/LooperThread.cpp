@@ -11,13 +11,23 @@ namespace kit {
 
 namespace {
 
-// Locks are taken in one order only: the threads' list before any looper's queue.
-std::mutex sLock;
-std::condition_variable sChanged;
-std::set<LooperThread*> sRunning;
-// Threads that have left the list and are deleting their looper.
-int sEnding = 0;
-std::atomic<int> sBusy{0};
+// What every looper thread shares. It is never destroyed: a thread may take its last steps
+// after the program has stopped waiting for it, while the program's statics go.
+struct Shared {
+    // Locks are taken in one order only: the threads' list before any looper's queue.
+    std::mutex lock;
+    std::condition_variable changed;
+    std::set<LooperThread*> running;
+    // Threads that have left the list and are deleting their looper.
+    int ending = 0;
+    std::atomic<int> busy{0};
+};
+
+Shared& Threads()
+{
+    static Shared* const shared = new Shared;
+    return *shared;
+}
 
 constexpr auto kRecheck = std::chrono::milliseconds(50);
 
@@ -32,7 +42,7 @@ void LooperThread::Post(const BMessage& message)
         fQueue.push_back(message);
         // Counted before the thread can take it, so the count never runs behind.
         if (fRunning)
-            ++sBusy;
+            ++Threads().busy;
     }
     fWake.notify_one();
     LooperThreads::Changed();
@@ -45,7 +55,7 @@ void LooperThread::Start(BLooper* looper)
         if (fRunning || fQuit)
             return;
         fRunning = true;
-        sBusy += int(fQueue.size());
+        Threads().busy += int(fQueue.size());
     }
     LooperThreads::Started(this);
     // Detached: the thread deletes its looper, and this with it, as its last act.
@@ -67,7 +77,7 @@ bool LooperThread::MarkQuit()
     fQuit = true;
     // Until the thread has ended there is work to wait for.
     if (fRunning)
-        ++sBusy;
+        ++Threads().busy;
     return fRunning;
 }
 
@@ -87,7 +97,7 @@ void LooperThread::Loop(BLooper* looper)
     BMessage message;
     while (Take(&message)) {
         looper->DispatchMessage(&message);
-        --sBusy;
+        --Threads().busy;
         LooperThreads::Changed();
     }
     int dropped;
@@ -97,58 +107,58 @@ void LooperThread::Loop(BLooper* looper)
     }
     LooperThreads::Ended(this, [looper] { delete looper; });
     // The quit, and the messages it dropped, are done with.
-    sBusy -= 1 + dropped;
+    Threads().busy -= 1 + dropped;
     LooperThreads::Changed();
 }
 
 void LooperThreads::QuitAll()
 {
-    std::unique_lock lock(sLock);
+    std::unique_lock lock(Threads().lock);
     // Quit under the lock, so that no thread can delete its looper meanwhile.
-    for (LooperThread* thread : sRunning) {
+    for (LooperThread* thread : Threads().running) {
         thread->MarkQuit();
         thread->fWake.notify_one();
     }
-    while (!sRunning.empty() || sEnding > 0)
-        sChanged.wait_for(lock, kRecheck);
+    while (!Threads().running.empty() || Threads().ending > 0)
+        Threads().changed.wait_for(lock, kRecheck);
 }
 
-int LooperThreads::Busy() { return sBusy; }
+int LooperThreads::Busy() { return Threads().busy; }
 
 void LooperThreads::WaitForChange(int seen)
 {
-    std::unique_lock lock(sLock);
-    sChanged.wait_for(lock, kRecheck, [seen] { return sBusy != seen; });
+    std::unique_lock lock(Threads().lock);
+    Threads().changed.wait_for(lock, kRecheck, [seen] { return Threads().busy != seen; });
 }
 
 void LooperThreads::Started(LooperThread* thread)
 {
-    std::lock_guard lock(sLock);
-    sRunning.insert(thread);
+    std::lock_guard lock(Threads().lock);
+    Threads().running.insert(thread);
 }
 
 void LooperThreads::Ended(LooperThread* thread, const std::function<void()>& deleteLooper)
 {
     {
-        std::lock_guard lock(sLock);
-        sRunning.erase(thread);
-        ++sEnding;
+        std::lock_guard lock(Threads().lock);
+        Threads().running.erase(thread);
+        ++Threads().ending;
     }
     deleteLooper();
     {
-        std::lock_guard lock(sLock);
-        --sEnding;
+        std::lock_guard lock(Threads().lock);
+        --Threads().ending;
     }
-    sChanged.notify_all();
+    Threads().changed.notify_all();
 }
 
 // Taking the lock between the change and the notice, so that no waiter misses it.
 void LooperThreads::Changed()
 {
     {
-        std::lock_guard lock(sLock);
+        std::lock_guard lock(Threads().lock);
     }
-    sChanged.notify_all();
+    Threads().changed.notify_all();
 }
 
 } // namespace kit
