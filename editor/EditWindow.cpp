@@ -2,8 +2,6 @@
 
 #include "ConfigLooper.h"
 #include "DataTextView.h"
-#include "WriteJournal.h"
-#include "WritesWindow.h"
 
 #include <AppDefs.h>
 #include <CheckBox.h>
@@ -16,17 +14,13 @@
 #include <MessageRunner.h>
 #include <PciMachine.h>
 #include <PciStringView.h>
-#include <Point.h>
 #include <PopUpMenu.h>
-#include <SeparatorItem.h>
 #include <SpaceStringView.h>
 #include <TypeConstants.h>
 #include <WindowMessages.h>
 #include <WindowTitle.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <ctime>
 
 namespace {
 
@@ -35,17 +29,6 @@ constexpr float kColumnWidth = 18;
 constexpr float kRowLabelLeft = 10;
 constexpr float kWideRowLabelLeft = 4;
 constexpr int32 kPageSize = ConfigLooper::kPageSize;
-// How long bytes may take before the editor says it is reading: long enough that a device
-// answering at its usual speed never makes the title flicker.
-constexpr bigtime_t kReadingNoticeDelay = 100'000;
-// A byte gone to from the context menu, in a grid that cannot take the focus; after a write,
-// the byte written and the others that changed with it. Light, so the digits stay readable.
-constexpr rgb_color kFoundColor = {255, 236, 140, 255};
-constexpr rgb_color kWrittenColor = {190, 226, 255, 255};
-constexpr rgb_color kSideEffectColor = {255, 205, 160, 255};
-// The window of writes stands beside the editor, clear of its grid.
-constexpr float kWritesGap = 12;
-constexpr float kWritesWidth = 440;
 
 // What a person cannot do on this bus is said where they would try it, briefly enough to fit
 // the title bar of a window this narrow.
@@ -138,14 +121,6 @@ void EditWindow::AddGridRow(int row, const BFont& font)
         fCells[index]->MakeResizable(true);
         AddChild(fCells[index]);
     }
-}
-
-void EditWindow::Reload(uint8 bus, uint8 device, uint8 function)
-{
-    BMessage request(kReadPage);
-    PutFunction(&request, bus, device, function);
-    request.AddInt32(kPageField, fPage);
-    Ask(&request);
 }
 
 void EditWindow::MessageReceived(BMessage* message)
@@ -293,265 +268,6 @@ void EditWindow::TakeKey(const BMessage* message)
         TurnPage(fPage - 1);
 }
 
-// Every request makes the readings asked for before it useless, and lets them stop; the
-// grid waits for the bytes of those it awaits.
-int32 EditWindow::Ask(BMessage* request, bool awaited)
-{
-    const int32 serial = ++fLastSerial;
-    request->AddInt32(kSerialField, serial);
-    *fNewestRequest = serial;
-    fBusThread.SendMessage(request);
-    if (!awaited)
-        return serial;
-    fAwaitedSerial = serial;
-    const BMessage notice(kStillReading);
-    fReadingNotice =
-        std::make_unique<BMessageRunner>(BMessenger(this), &notice, kReadingNoticeDelay, 1);
-    return serial;
-}
-
-void EditWindow::ShowBytes(const BMessage* reply)
-{
-    if (!Answers(reply))
-        return;
-    const void* data = nullptr;
-    ssize_t count = 0;
-    int32 page = 0;
-    int32 size = 0;
-    reply->FindData(kBytesField, B_RAW_TYPE, &data, &count);
-    reply->FindInt32(kPageField, &page);
-    reply->FindInt32(kSizeField, &size);
-    reply->FindInt32(kSerialField, &fShownSerial);
-    fSize = size;
-    ClearMarks();
-    LearnPage(reply, page, size);
-    ShowHeading(reply);
-    ShowPageControl(size, page);
-    if (page != fShownPage)
-        ShowPageOffsets(page);
-    const auto* bytes = static_cast<const uint8*>(data);
-    std::copy(bytes, bytes + kCells, fShownBytes.begin());
-    char text[8];
-    for (int offset = 0; offset < kCells; ++offset) {
-        std::snprintf(text, sizeof(text), "%X", unsigned(bytes[offset]));
-        fCells[offset]->ShowDeviceByte(text);
-    }
-    MarkChanges(reply);
-    if (fShownSerial >= fAwaitedSerial) {
-        fReadingNotice.reset();
-        if (fSayingReading) {
-            fSayingReading = false;
-            LetCellsTakeTyping(true);
-        }
-    }
-    if (fPendingGoTo >= 0 && fPendingGoTo / kPageSize == page) {
-        FocusOrMark(fPendingGoTo);
-        fPendingGoTo = -1;
-    }
-}
-
-// A function first seen starts what is known of it afresh; one larger than a page is read
-// whole once, in the background, so that every capability of it can be named.
-void EditWindow::LearnPage(const BMessage* reply, int32 page, int32 size)
-{
-    int32 serial = 0;
-    reply->FindInt32(kSerialField, &serial);
-    if (fTips.Size() != size || !IsShownFunction(fTipsBus, fTipsDevice, fTipsFunction)) {
-        fTipsBus = fBus;
-        fTipsDevice = fDevice;
-        fTipsFunction = fFunction;
-        fTips.Start(size, get_pci_config_reach() == PCI_REACH_FIRST_64_BYTES ? 64 : size);
-        fSpaceKnown = size <= kPageSize;
-    }
-    const void* data = nullptr;
-    ssize_t count = 0;
-    reply->FindData(kBytesField, B_RAW_TYPE, &data, &count);
-    fTips.Learn(page * kPageSize, std::span(static_cast<const uint8*>(data), size_t(count)));
-    // A reading of the space asked for before this page's was stopped by a newer request.
-    if (!fSpaceKnown && fSpaceAsked < serial) {
-        BMessage request(kReadSpace);
-        PutFunction(&request, fBus, fDevice, fFunction);
-        fSpaceAsked = Ask(&request, false);
-    }
-}
-
-void EditWindow::LearnSpace(const BMessage* reply)
-{
-    const void* data = nullptr;
-    ssize_t count = 0;
-    uint8 bus = 0;
-    uint8 device = 0;
-    uint8 function = 0;
-    if (!FindFunction(reply, &bus, &device, &function) || !IsShownFunction(bus, device, function)
-        || reply->FindData(kBytesField, B_RAW_TYPE, &data, &count) != B_OK || count != fTips.Size())
-        return;
-    fTips.Learn(0, std::span(static_cast<const uint8*>(data), size_t(count)));
-    fSpaceKnown = true;
-}
-
-bool EditWindow::IsShownFunction(uint8 bus, uint8 device, uint8 function) const
-{
-    return bus == fBus && device == fDevice && function == fFunction;
-}
-
-std::string EditWindow::ExplainOffset(int32 offset)
-{
-    return offset >= 0 && offset < fTips.Size() ? fTips.TipFor(offset) : std::string();
-}
-
-// Every write is recorded, for whichever function and page: the grid may show another by now.
-void EditWindow::RecordWrite(const BMessage* reply)
-{
-    JournalEntry entry;
-    int32 page = 0;
-    int32 domain = 0;
-    int8 realBus = 0;
-    int8 written = 0;
-    int8 undo = 0;
-    const void* before = nullptr;
-    const void* after = nullptr;
-    ssize_t beforeCount = 0;
-    ssize_t afterCount = 0;
-    if (reply->FindInt32(kOffsetField, &entry.offset) != B_OK
-        || reply->FindInt8(kDataField, &written) != B_OK
-        || !FindFunction(reply, &entry.bus, &entry.device, &entry.function)
-        || reply->FindInt32(kPageField, &page) != B_OK
-        || reply->FindData(kBeforeField, B_RAW_TYPE, &before, &beforeCount) != B_OK
-        || reply->FindData(kBytesField, B_RAW_TYPE, &after, &afterCount) != B_OK
-        || beforeCount != kCells || afterCount != kCells || entry.offset / kPageSize != page)
-        return;
-    reply->FindInt32(kDomainField, &domain);
-    reply->FindInt8(kRealBusField, &realBus);
-    reply->FindInt8(kUndoField, &undo);
-    const auto* old = static_cast<const uint8*>(before);
-    const auto* now = static_cast<const uint8*>(after);
-    const int writtenAt = entry.offset % kPageSize;
-    entry.when = std::time(nullptr);
-    entry.location = {uint32(domain), uint8(realBus), entry.device, entry.function};
-    entry.before = old[writtenAt];
-    entry.written = uint8(written);
-    entry.readBack = now[writtenAt];
-    entry.undo = undo != 0;
-    for (int n = 0; n < kCells; ++n)
-        if (n != writtenAt && old[n] != now[n])
-            entry.sideEffects.push_back({page * kPageSize + n, old[n], now[n]});
-    WriteJournal::Instance().Add(std::move(entry));
-}
-
-// After a write, the cells whose byte it changed: the one written, and any other.
-void EditWindow::MarkChanges(const BMessage* reply)
-{
-    int32 offset = 0;
-    const void* before = nullptr;
-    ssize_t count = 0;
-    if (reply->FindInt32(kOffsetField, &offset) != B_OK
-        || reply->FindData(kBeforeField, B_RAW_TYPE, &before, &count) != B_OK || count != kCells)
-        return;
-    const auto* old = static_cast<const uint8*>(before);
-    for (int n = 0; n < kCells; ++n) {
-        if (old[n] == fShownBytes[size_t(n)])
-            continue;
-        fCells[n]->SetViewColor(n == offset % kPageSize ? kWrittenColor : kSideEffectColor);
-        fMarkedCells.push_back(n);
-    }
-}
-
-// Put back from the window of writes: a write like any other, to the function it was made
-// on, which the grid may no longer show.
-void EditWindow::UndoWrite(const BMessage* message)
-{
-    int32 offset = 0;
-    int8 data = 0;
-    uint8 bus = 0;
-    uint8 device = 0;
-    uint8 function = 0;
-    if (!FindFunction(message, &bus, &device, &function)
-        || message->FindInt32(kOffsetField, &offset) != B_OK
-        || message->FindInt8(kDataField, &data) != B_OK || offset < 0
-        || offset >= kPages * kPageSize)
-        return;
-    if (fReadOnly == 1) {
-        fWrites.SendMessage(kUndoRefused);
-        return;
-    }
-    BMessage job(kWriteByte);
-    PutFunction(&job, bus, device, function);
-    job.AddInt32(kPageField, offset / kPageSize);
-    job.AddInt32(kOffsetField, offset);
-    job.AddInt8(kDataField, data);
-    job.AddInt8(kUndoField, 1);
-    Ask(&job, IsShownFunction(bus, device, function) && offset / kPageSize == fPage);
-}
-
-void EditWindow::ShowWrites()
-{
-    if (fWrites.ActivateTarget() == B_OK)
-        return;
-    const BRect editor = Frame();
-    const BRect frame(editor.right + kWritesGap, editor.top,
-                      editor.right + kWritesGap + kWritesWidth, editor.bottom);
-    auto* writes = new WritesWindow(frame, BMessenger(this));
-    fWrites = BMessenger(writes);
-    writes->Show();
-}
-
-// The window of writes first; then every capability found, at its offset, choosing one goes
-// to its first byte.
-void EditWindow::OpenCapabilityMenu(const BMessage* request)
-{
-    BPoint where;
-    if (request->FindPoint("where", &where) != B_OK)
-        return;
-    fCapabilityMenu = std::make_unique<BPopUpMenu>("capabilities", false, false);
-    fCapabilityMenu->AddItem(new BMenuItem("Writes\xE2\x80\xA6", new BMessage(kShowWrites)));
-    fCapabilityMenu->AddItem(new BSeparatorItem);
-    for (const RegisterMap::Structure& capability : fTips.Capabilities()) {
-        char label[96];
-        std::snprintf(label, sizeof(label), "%03X  %s", unsigned(capability.offset),
-                      capability.readable ? capability.name : "not readable");
-        auto* choice = new BMessage(kGoToOffset);
-        choice->AddInt32(kOffsetField, capability.offset);
-        fCapabilityMenu->AddItem(new BMenuItem(label, choice));
-    }
-    if (fTips.Capabilities().empty())
-        fCapabilityMenu->AddItem(new BMenuItem("No capabilities", nullptr));
-    fCapabilityMenu->SetTargetForItems(BMessenger(this));
-    fCapabilityMenu->Go(where);
-}
-
-void EditWindow::GoToOffset(const BMessage* choice)
-{
-    int32 offset = 0;
-    if (choice->FindInt32(kOffsetField, &offset) != B_OK || offset < 0 || offset >= fSize)
-        return;
-    if (offset / kPageSize == fShownPage && fPage == fShownPage) {
-        FocusOrMark(offset);
-        return;
-    }
-    fPendingGoTo = offset;
-    TurnPage(offset / kPageSize);
-}
-
-// An unlocked cell takes the focus; a locked one cannot, so it is marked.
-void EditWindow::FocusOrMark(int32 offset)
-{
-    DataTextView* cell = fCells[offset % kPageSize];
-    if (fReadOnly == 0 && !fSayingReading) {
-        cell->MakeFocus(true);
-        return;
-    }
-    cell->SetViewColor(kFoundColor);
-    fMarkedCells.push_back(offset % kPageSize);
-}
-
-// Marks show what the bytes last read meant; new bytes take them away.
-void EditWindow::ClearMarks()
-{
-    for (int cell : fMarkedCells)
-        fCells[cell]->SetViewColor(B_TRANSPARENT_COLOR);
-    fMarkedCells.clear();
-}
-
 // The row labels, and the offsets the cells write to, of the page whose bytes they show now.
 void EditWindow::ShowPageOffsets(int page)
 {
@@ -567,70 +283,6 @@ void EditWindow::ShowPageOffsets(int page)
     }
     for (int offset = 0; offset < kCells; ++offset)
         fCells[offset]->SetOffset(page * kPageSize + offset);
-}
-
-// Only the bytes of the function and page asked for now, and newer than those shown, are
-// shown: a reply for a function the editor no longer shows never reaches the grid.
-bool EditWindow::Answers(const BMessage* reply) const
-{
-    int32 page = -1;
-    int32 serial = 0;
-    int32 size = 0;
-    const void* data = nullptr;
-    ssize_t count = 0;
-    return IsForShownFunction(reply) && reply->FindInt32(kPageField, &page) == B_OK && page == fPage
-           && reply->FindInt32(kSerialField, &serial) == B_OK && serial > fShownSerial
-           && reply->FindInt32(kSizeField, &size) == B_OK && size >= kPageSize
-           && reply->FindData(kBytesField, B_RAW_TYPE, &data, &count) == B_OK && count == kCells;
-}
-
-// A function outside the first PCI domain is named as lspci names it, as its bus number here
-// may stand in for another.
-void EditWindow::ShowHeading(const BMessage* reply)
-{
-    int32 domain = 0;
-    int8 realBus = 0;
-    reply->FindInt32(kDomainField, &domain);
-    reply->FindInt8(kRealBusField, &realBus);
-    char text[64];
-    if (domain == 0)
-        std::snprintf(text, sizeof(text), "bus %X     device %X     function %X",
-                      unsigned(uint8(realBus)), unsigned(fDevice), unsigned(fFunction));
-    else
-        std::snprintf(text, sizeof(text), "%04x:%02x:%02x.%x", unsigned(domain),
-                      unsigned(uint8(realBus)), unsigned(fDevice), unsigned(fFunction));
-    fTitle->SetText(text);
-}
-
-void EditWindow::ShowPageControl(int32 size, int page)
-{
-    if (size <= kPageSize) {
-        if (!fPageControl->IsHidden())
-            fPageControl->Hide();
-        return;
-    }
-    if (BMenuItem* item = fPageControl->Menu()->ItemAt(page); !item->IsMarked())
-        item->SetMarked(true);
-    if (fPageControl->IsHidden())
-        fPageControl->Show();
-}
-
-// Bytes that take longer than a device at its usual speed: the person is told, the cells are
-// emptied so that no byte of another function or page passes for one of these, and they take
-// no typing until the bytes are there.
-void EditWindow::ShowReading()
-{
-    if (fShownSerial >= fAwaitedSerial || fSayingReading)
-        return;
-    fSayingReading = true;
-    DropTyping();
-    LetCellsTakeTyping(false);
-    char text[64];
-    std::snprintf(text, sizeof(text), "reading bus %X device %X function %X...", unsigned(fBus),
-                  unsigned(fDevice), unsigned(fFunction));
-    fTitle->SetText(text);
-    for (DataTextView* cell : fCells)
-        cell->ShowDeviceByte("");
 }
 
 void EditWindow::Quit()

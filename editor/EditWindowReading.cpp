@@ -1,0 +1,207 @@
+// The editor's side of its bus thread: what it asks for, and the bytes that come back.
+
+#include "EditWindow.h"
+
+#include "ConfigLooper.h"
+#include "DataTextView.h"
+
+#include <FunctionFields.h>
+#include <MenuField.h>
+#include <MenuItem.h>
+#include <Message.h>
+#include <MessageRunner.h>
+#include <PciMachine.h>
+#include <PciStringView.h>
+#include <PopUpMenu.h>
+#include <TypeConstants.h>
+#include <WindowMessages.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int32 kPageSize = ConfigLooper::kPageSize;
+// How long bytes may take before the editor says it is reading: long enough that a device
+// answering at its usual speed never makes the title flicker.
+constexpr bigtime_t kReadingNoticeDelay = 100'000;
+
+} // namespace
+
+void EditWindow::Reload(uint8 bus, uint8 device, uint8 function)
+{
+    BMessage request(kReadPage);
+    PutFunction(&request, bus, device, function);
+    request.AddInt32(kPageField, fPage);
+    Ask(&request);
+}
+
+// Every request makes the readings asked for before it useless, and lets them stop; the
+// grid waits for the bytes of those it awaits.
+int32 EditWindow::Ask(BMessage* request, bool awaited)
+{
+    const int32 serial = ++fLastSerial;
+    request->AddInt32(kSerialField, serial);
+    *fNewestRequest = serial;
+    fBusThread.SendMessage(request);
+    if (!awaited)
+        return serial;
+    fAwaitedSerial = serial;
+    const BMessage notice(kStillReading);
+    fReadingNotice =
+        std::make_unique<BMessageRunner>(BMessenger(this), &notice, kReadingNoticeDelay, 1);
+    return serial;
+}
+
+void EditWindow::ShowBytes(const BMessage* reply)
+{
+    if (!Answers(reply))
+        return;
+    const void* data = nullptr;
+    ssize_t count = 0;
+    int32 page = 0;
+    int32 size = 0;
+    reply->FindData(kBytesField, B_RAW_TYPE, &data, &count);
+    reply->FindInt32(kPageField, &page);
+    reply->FindInt32(kSizeField, &size);
+    reply->FindInt32(kSerialField, &fShownSerial);
+    fSize = size;
+    ClearMarks();
+    LearnPage(reply, page, size);
+    ShowHeading(reply);
+    ShowPageControl(size, page);
+    if (page != fShownPage)
+        ShowPageOffsets(page);
+    const auto* bytes = static_cast<const uint8*>(data);
+    std::copy(bytes, bytes + kCells, fShownBytes.begin());
+    char text[8];
+    for (int offset = 0; offset < kCells; ++offset) {
+        std::snprintf(text, sizeof(text), "%X", unsigned(bytes[offset]));
+        fCells[offset]->ShowDeviceByte(text);
+    }
+    MarkChanges(reply);
+    if (fShownSerial >= fAwaitedSerial) {
+        fReadingNotice.reset();
+        if (fSayingReading) {
+            fSayingReading = false;
+            LetCellsTakeTyping(true);
+        }
+    }
+    if (fPendingGoTo >= 0 && fPendingGoTo / kPageSize == page) {
+        FocusOrMark(fPendingGoTo);
+        fPendingGoTo = -1;
+    }
+}
+
+// A function first seen starts what is known of it afresh; one larger than a page is read
+// whole once, in the background, so that every capability of it can be named.
+void EditWindow::LearnPage(const BMessage* reply, int32 page, int32 size)
+{
+    int32 serial = 0;
+    reply->FindInt32(kSerialField, &serial);
+    if (fTips.Size() != size || !IsShownFunction(fTipsBus, fTipsDevice, fTipsFunction)) {
+        fTipsBus = fBus;
+        fTipsDevice = fDevice;
+        fTipsFunction = fFunction;
+        fTips.Start(size, get_pci_config_reach() == PCI_REACH_FIRST_64_BYTES ? 64 : size);
+        fSpaceKnown = size <= kPageSize;
+    }
+    const void* data = nullptr;
+    ssize_t count = 0;
+    reply->FindData(kBytesField, B_RAW_TYPE, &data, &count);
+    fTips.Learn(page * kPageSize, std::span(static_cast<const uint8*>(data), size_t(count)));
+    // A reading of the space asked for before this page's was stopped by a newer request.
+    if (!fSpaceKnown && fSpaceAsked < serial) {
+        BMessage request(kReadSpace);
+        PutFunction(&request, fBus, fDevice, fFunction);
+        fSpaceAsked = Ask(&request, false);
+    }
+}
+
+void EditWindow::LearnSpace(const BMessage* reply)
+{
+    const void* data = nullptr;
+    ssize_t count = 0;
+    uint8 bus = 0;
+    uint8 device = 0;
+    uint8 function = 0;
+    if (!FindFunction(reply, &bus, &device, &function) || !IsShownFunction(bus, device, function)
+        || reply->FindData(kBytesField, B_RAW_TYPE, &data, &count) != B_OK || count != fTips.Size())
+        return;
+    fTips.Learn(0, std::span(static_cast<const uint8*>(data), size_t(count)));
+    fSpaceKnown = true;
+}
+
+bool EditWindow::IsShownFunction(uint8 bus, uint8 device, uint8 function) const
+{
+    return bus == fBus && device == fDevice && function == fFunction;
+}
+
+std::string EditWindow::ExplainOffset(int32 offset)
+{
+    return offset >= 0 && offset < fTips.Size() ? fTips.TipFor(offset) : std::string();
+}
+
+// Only the bytes of the function and page asked for now, and newer than those shown, are
+// shown: a reply for a function the editor no longer shows never reaches the grid.
+bool EditWindow::Answers(const BMessage* reply) const
+{
+    int32 page = -1;
+    int32 serial = 0;
+    int32 size = 0;
+    const void* data = nullptr;
+    ssize_t count = 0;
+    return IsForShownFunction(reply) && reply->FindInt32(kPageField, &page) == B_OK && page == fPage
+           && reply->FindInt32(kSerialField, &serial) == B_OK && serial > fShownSerial
+           && reply->FindInt32(kSizeField, &size) == B_OK && size >= kPageSize
+           && reply->FindData(kBytesField, B_RAW_TYPE, &data, &count) == B_OK && count == kCells;
+}
+
+// A function outside the first PCI domain is named as lspci names it, as its bus number here
+// may stand in for another.
+void EditWindow::ShowHeading(const BMessage* reply)
+{
+    int32 domain = 0;
+    int8 realBus = 0;
+    reply->FindInt32(kDomainField, &domain);
+    reply->FindInt8(kRealBusField, &realBus);
+    char text[64];
+    if (domain == 0)
+        std::snprintf(text, sizeof(text), "bus %X     device %X     function %X",
+                      unsigned(uint8(realBus)), unsigned(fDevice), unsigned(fFunction));
+    else
+        std::snprintf(text, sizeof(text), "%04x:%02x:%02x.%x", unsigned(domain),
+                      unsigned(uint8(realBus)), unsigned(fDevice), unsigned(fFunction));
+    fTitle->SetText(text);
+}
+
+void EditWindow::ShowPageControl(int32 size, int page)
+{
+    if (size <= kPageSize) {
+        if (!fPageControl->IsHidden())
+            fPageControl->Hide();
+        return;
+    }
+    if (BMenuItem* item = fPageControl->Menu()->ItemAt(page); !item->IsMarked())
+        item->SetMarked(true);
+    if (fPageControl->IsHidden())
+        fPageControl->Show();
+}
+
+// Bytes that take longer than a device at its usual speed: the person is told, the cells are
+// emptied so that no byte of another function or page passes for one of these, and they take
+// no typing until the bytes are there.
+void EditWindow::ShowReading()
+{
+    if (fShownSerial >= fAwaitedSerial || fSayingReading)
+        return;
+    fSayingReading = true;
+    DropTyping();
+    LetCellsTakeTyping(false);
+    char text[64];
+    std::snprintf(text, sizeof(text), "reading bus %X device %X function %X...", unsigned(fBus),
+                  unsigned(fDevice), unsigned(fFunction));
+    fTitle->SetText(text);
+    for (DataTextView* cell : fCells)
+        cell->ShowDeviceByte("");
+}
