@@ -5,6 +5,7 @@
 #include "DumpWriter.h"
 #include "ProgramDriver.h"
 
+#include <AppDefs.h>
 #include <JournalText.h>
 #include <ListView.h>
 #include <SimulatedMachines.h>
@@ -14,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 using testing::ElementsAre;
