@@ -60,14 +60,3 @@ int32 BListView::CurrentSelection(int32 n) const
             return index;
     return -1;
 }
-
-void BListView::Select(int32 index, bool extend)
-{
-    QListWidget* list = ListOf(this);
-    if (!extend)
-        list->clearSelection();
-    if (QListWidgetItem* item = list->item(index))
-        item->setSelected(true);
-}
-
-void BListView::DeselectAll() { ListOf(this)->clearSelection(); }

@@ -174,8 +174,6 @@ void BView::SetToolTip(const char* text)
     fViewState->Widget()->setToolTip(QString::fromStdString(fViewState->toolTip));
 }
 
-const char* BView::ToolTip() const { return fViewState->toolTip.c_str(); }
-
 bool BView::GetToolTipAt(BPoint, std::string* text)
 {
     *text = fViewState->toolTip;

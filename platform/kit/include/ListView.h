@@ -23,10 +23,8 @@ public:
     int32 CountItems() const;
     BListItem* ItemAt(int32 index) const;
 
-    // The index of the n-th selected item, in the list's order; -1 past the last one.
+    // The index of the n-th item a person selected, in the list's order; -1 past the last one.
     int32 CurrentSelection(int32 n = 0) const;
-    void Select(int32 index, bool extend = false);
-    void DeselectAll();
 
 private:
     std::vector<std::unique_ptr<BListItem>> fItems;

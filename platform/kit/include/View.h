@@ -46,7 +46,6 @@ public:
 
     // The text a tooltip shows over the view when the pointer rests on it.
     void SetToolTip(const char* text);
-    const char* ToolTip() const;
     // Asked each time a tooltip is about to show, with where the pointer rests in the view's
     // coordinates; a view whose explanation changes with what it shows gives it here. The text
     // set with SetToolTip by default; false for none.
