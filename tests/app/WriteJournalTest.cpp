@@ -125,6 +125,7 @@ TEST_F(WriteJournalTest, UndoPutsTheByteBackOnItsOwnFunctionAndIsRefusedWhileLoc
     PressEdit();
     ToggleReadOnly();
     TypeIntoCell(0x3C, "5");
+    TypeIntoCell(0x0D, "20");
     PickDevice(kIdeIndex);
     Step([&] { kittest::PressChord(Editor(), 'j'); });
     ToggleReadOnly();
@@ -132,21 +133,33 @@ TEST_F(WriteJournalTest, UndoPutsTheByteBackOnItsOwnFunctionAndIsRefusedWhileLoc
         Step([&] { kittest::Click(kittest::FindView<BButton>(Writes(), "undo")); });
     };
     undo();
-    EXPECT_EQ(NewEntries().size(), 1u);
+    EXPECT_EQ(NewEntries().size(), 2u);
     EXPECT_THAT(kittest::FindView<BStringView>(Writes(), "status")->Text(),
                 StartsWith("The editor is read only"));
 
+    // The older of the two, chosen in the list: the newest stands first.
     ToggleReadOnly();
+    Step([&] { kittest::ClickLine(kittest::FindView<BListView>(Writes(), "writes"), 1); });
     undo();
     EXPECT_EQ(machine.bus.WriteLog().back(), (ConfigWrite{kNic, 0x3C, 1, 0x0A}));
-    EXPECT_EQ(DeviceByte(kNic, 0x3C), "A");
-    ASSERT_EQ(NewEntries().size(), 2u);
-    EXPECT_TRUE(NewEntries()[1].undo);
+    EXPECT_EQ(DeviceByte(kNic, 0x3C) + DeviceByte(kNic, 0x0D), "A20");
+    ASSERT_EQ(NewEntries().size(), 3u);
+    EXPECT_TRUE(NewEntries()[2].undo);
     EXPECT_EQ(kittest::FindView<BListView>(Writes(), "writes")->CountItems(),
               int32(WriteJournal::Instance().Entries().size()));
 
+    const std::string commands = "setpci -s 0000:00:0b.0 3c.b=05\n"
+                                 "setpci -s 0000:00:0b.0 0d.b=20\n"
+                                 "setpci -s 0000:00:0b.0 3c.b=0a\n";
     Step([&] { kittest::PressChord(Writes(), 'c'); });
-    EXPECT_THAT(
-        kittest::ClipboardText(),
-        testing::HasSubstr("setpci -s 0000:00:0b.0 3c.b=05\nsetpci -s 0000:00:0b.0 3c.b=0a\n"));
+    EXPECT_THAT(kittest::ClipboardText(), testing::HasSubstr(commands));
+    // Where the person chose in the save panel, the same as a script.
+    const std::string script = testing::TempDir() + std::to_string(getpid()) + "-writes.sh";
+    BMessage chosen(B_SAVE_REQUESTED);
+    chosen.AddString("path", script.c_str());
+    Step([&] { Writes()->PostMessage(&chosen); });
+    std::ifstream saved(script);
+    const std::string text((std::istreambuf_iterator<char>(saved)), {});
+    EXPECT_THAT(text,
+                testing::AllOf(StartsWith("#!/bin/sh\nset -e\n# "), testing::HasSubstr(commands)));
 }

@@ -18,6 +18,7 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QHelpEvent>
+#include <QListWidget>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
@@ -215,6 +216,13 @@ std::vector<std::string> MenuTexts(BMenu* menu)
 }
 
 bool IsMarked(BView* view) { return view->ViewColor().alpha != 0; }
+
+void ClickLine(BView* list, int32 line)
+{
+    auto* shown = static_cast<QListWidget*>(WidgetOf(list));
+    const QRect at = shown->visualItemRect(shown->item(line));
+    QTest::mouseClick(shown->viewport(), Qt::LeftButton, Qt::NoModifier, at.center());
+}
 
 bool DrawnOnWindowColour(BView* view)
 {

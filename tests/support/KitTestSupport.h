@@ -90,6 +90,8 @@ void ChooseFromOpenMenu(size_t index);
 std::vector<std::string> MenuTexts(BMenu* menu);
 // Whether the view is marked with a colour of its own.
 bool IsMarked(BView* view);
+// A click on a line of a list view, as a person chooses it.
+void ClickLine(BView* list, int32 line);
 
 // What the window's close button does.
 void CloseWindow(BWindow* window);
