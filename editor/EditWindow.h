@@ -73,6 +73,7 @@ private:
     void ShowPageControl(int32 size, int page);
     void ShowPageOffsets(int page);
     void ShowReading();
+    void SayReading();
     void LetCellsTakeTyping(bool take);
     void StopBusWork();
 

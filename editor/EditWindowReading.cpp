@@ -50,6 +50,8 @@ int32 EditWindow::Ask(BMessage* request, bool awaited)
     const BMessage notice(kStillReading);
     fReadingNotice =
         std::make_unique<BMessageRunner>(BMessenger(this), &notice, kReadingNoticeDelay, 1);
+    if (fSayingReading)
+        SayReading();
     return serial;
 }
 
@@ -193,15 +195,23 @@ void EditWindow::ShowPageControl(int32 size, int page)
 // no typing until the bytes are there.
 void EditWindow::ShowReading()
 {
-    if (fShownSerial >= fAwaitedSerial || fSayingReading)
+    if (fShownSerial >= fAwaitedSerial)
         return;
-    fSayingReading = true;
-    DropTyping();
-    LetCellsTakeTyping(false);
+    if (!fSayingReading) {
+        fSayingReading = true;
+        DropTyping();
+        LetCellsTakeTyping(false);
+        for (DataTextView* cell : fCells)
+            cell->ShowDeviceByte("");
+    }
+    SayReading();
+}
+
+// Names the function asked for now: while one is being read, a person may pick another.
+void EditWindow::SayReading()
+{
     char text[64];
     std::snprintf(text, sizeof(text), "reading bus %X device %X function %X...", unsigned(fBus),
                   unsigned(fDevice), unsigned(fFunction));
     fTitle->SetText(text);
-    for (DataTextView* cell : fCells)
-        cell->ShowDeviceByte("");
 }

@@ -63,10 +63,14 @@ TEST_F(SlowDeviceTest,
     kittest::Repaint(DeviceWindow());
     EXPECT_EQ(LineOf(DeviceWindow(), "Device ID"), "Device ID 7111");
 
-    // Still waiting a while after: the editor says so, and shows no bytes to type over.
+    // Still waiting a while after: the editor says so, and shows no bytes to type over; a
+    // function picked meanwhile is the one it names.
     HeldStep([&] { Editor()->PostMessage(kStillReading); });
     EXPECT_EQ(EditorTitle(), "reading bus 0 device 7 function 1...");
     EXPECT_EQ(CellText(Editor(), 0), "");
+    PickWhileHeld(kUsbIndex);
+    EXPECT_EQ(EditorTitle(), "reading bus 0 device 7 function 2...");
+    PickWhileHeld(kIdeIndex);
     // Bytes of a function it no longer shows never reach the grid.
     BMessage stale = AddressMessage(kHostBridge, kPageBytes);
     const uint8 bytes[256] = {0x12};
