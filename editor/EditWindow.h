@@ -72,6 +72,7 @@ private:
     void ShowHeading(const BMessage* reply);
     void ShowPageControl(int32 size, int page);
     void ShowPageOffsets(int page);
+    void ShowCells(const uint8* bytes);
     void ShowReading();
     void SayReading();
     void LetCellsTakeTyping(bool take);
@@ -124,8 +125,9 @@ private:
     // A byte to go to once its page is shown; -1 for none.
     int32 fPendingGoTo = -1;
     std::vector<int> fMarkedCells;
-    // The page's bytes as the cells show them.
+    // The page's bytes as the cells show them, once they show any.
     std::array<uint8, 256> fShownBytes{};
+    bool fCellsShowBytes = false;
     BMessenger fWrites;
 };
 

@@ -74,13 +74,7 @@ void EditWindow::ShowBytes(const BMessage* reply)
     ShowPageControl(size, page);
     if (page != fShownPage)
         ShowPageOffsets(page);
-    const auto* bytes = static_cast<const uint8*>(data);
-    std::copy(bytes, bytes + kCells, fShownBytes.begin());
-    char text[8];
-    for (int offset = 0; offset < kCells; ++offset) {
-        std::snprintf(text, sizeof(text), "%X", unsigned(bytes[offset]));
-        fCells[offset]->ShowDeviceByte(text);
-    }
+    ShowCells(static_cast<const uint8*>(data));
     MarkChanges(reply);
     if (fShownSerial >= fAwaitedSerial) {
         fReadingNotice.reset();
@@ -144,6 +138,24 @@ std::string EditWindow::ExplainOffset(int32 offset)
     return offset >= 0 && offset < fTips.Size() ? fTips.TipFor(offset) : std::string();
 }
 
+// Only the cells whose byte changed are set, and the one being typed into, whose typing a
+// reload drops: right after the reads, the others' views lie cold in the caches, and a reload
+// that changes nothing costs next to nothing.
+void EditWindow::ShowCells(const uint8* bytes)
+{
+    auto* typing = dynamic_cast<DataTextView*>(CurrentFocus());
+    char text[8];
+    for (int offset = 0; offset < kCells; ++offset) {
+        if (fCellsShowBytes && bytes[offset] == fShownBytes[size_t(offset)]
+            && fCells[offset] != typing)
+            continue;
+        std::snprintf(text, sizeof(text), "%X", unsigned(bytes[offset]));
+        fCells[offset]->ShowDeviceByte(text);
+    }
+    std::copy(bytes, bytes + kCells, fShownBytes.begin());
+    fCellsShowBytes = true;
+}
+
 // Only the bytes of the function and page asked for now, and newer than those shown, are
 // shown: a reply for a function the editor no longer shows never reaches the grid.
 bool EditWindow::Answers(const BMessage* reply) const
@@ -203,6 +215,7 @@ void EditWindow::ShowReading()
         LetCellsTakeTyping(false);
         for (DataTextView* cell : fCells)
             cell->ShowDeviceByte("");
+        fCellsShowBytes = false;
     }
     SayReading();
 }

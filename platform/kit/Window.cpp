@@ -5,6 +5,7 @@
 #include "native/KitRuntime.h"
 #include "native/LooperState.h"
 #include "native/TextLabel.h"
+#include "native/TextLine.h"
 #include "native/ViewState.h"
 #include "native/WindowState.h"
 
@@ -170,8 +171,15 @@ BView* BWindow::FindView(const char* name) const
     return nullptr;
 }
 
+// Asked after every reload of a grid: answered from the focus widget, without touching the
+// views that do not have the focus.
 BView* BWindow::CurrentFocus() const
 {
+    QWidget* focus = fWindowState->widget->focusWidget();
+    if (focus == nullptr)
+        return nullptr;
+    if (auto* line = dynamic_cast<kit::TextLine*>(focus))
+        return line->View();
     for (BView* view : fWindowState->children)
         if (view->IsFocus())
             return view;

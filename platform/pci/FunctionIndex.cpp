@@ -40,29 +40,28 @@ NumberBuses(const std::vector<PciLocation>& locations)
 
 } // namespace
 
-FunctionIndex::FunctionIndex(const std::vector<PciLocation>& locations) : fByAddress(kAddresses, 0)
+FunctionIndex::FunctionIndex(const std::vector<PciLocation>& locations)
 {
     const auto numbers = NumberBuses(locations);
+    fByAddress.reserve(locations.size());
     for (size_t n = 0; n < locations.size(); ++n) {
         const PciLocation& location = locations[n];
         const std::optional<uint8> bus = numbers.at({location.domain, location.address.bus});
         if (!bus)
             continue;
         const PciAddress address{*bus, location.address.device, location.address.function};
+        fByAddress.emplace(Key(address), uint32(fEntries.size()));
         fEntries.push_back({n, location, address});
-        fByAddress[Slot(address)] = uint32(fEntries.size());
     }
 }
 
 std::optional<size_t> FunctionIndex::Find(PciAddress address) const
 {
-    if (fByAddress.empty() || address.device >= 32 || address.function >= 8)
-        return std::nullopt;
-    const uint32 entry = fByAddress[Slot(address)];
-    return entry != 0 ? std::optional<size_t>(entry - 1) : std::nullopt;
+    const auto found = fByAddress.find(Key(address));
+    return found != fByAddress.end() ? std::optional<size_t>(found->second) : std::nullopt;
 }
 
-size_t FunctionIndex::Slot(PciAddress address)
+uint32 FunctionIndex::Key(PciAddress address)
 {
-    return size_t(address.bus) << 8 | size_t(address.device) << 3 | address.function;
+    return uint32(address.bus) << 16 | uint32(address.device) << 8 | address.function;
 }

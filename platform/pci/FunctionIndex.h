@@ -4,13 +4,14 @@
 #include "PciLocation.h"
 
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 // The functions a bus lists, in (domain, bus, device, function) order, each under the address
 // the three calls name it by. Bus, device and function alone must name one function, so a bus
 // keeps its own number where no earlier domain has a bus of that number, and is otherwise
 // reached under the lowest number no domain uses. Looking a function up by that address takes
-// constant time, however many functions there are.
+// about the same time however many functions there are.
 class FunctionIndex {
 public:
     FunctionIndex() = default;
@@ -32,12 +33,11 @@ public:
     std::optional<size_t> Find(PciAddress address) const;
 
 private:
-    static constexpr size_t kAddresses = 256 * 32 * 8;
-    static size_t Slot(PciAddress address);
+    static uint32 Key(PciAddress address);
 
     std::vector<Entry> fEntries;
-    // Entry number plus one by address; 0 where none.
-    std::vector<uint32> fByAddress;
+    // Entry numbers by address.
+    std::unordered_map<uint32, uint32> fByAddress;
 };
 
 #endif

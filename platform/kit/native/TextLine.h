@@ -17,6 +17,7 @@ class TextLine : public QLineEdit {
 public:
     explicit TextLine(BView* view);
 
+    BView* View() const { return fView; }
     void SetSelectable(bool selectable);
     // Moves the focus on to the next view, or back to the one before.
     void MoveFocus(bool forward);
