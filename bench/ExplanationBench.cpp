@@ -56,7 +56,12 @@ void BM_MapAndToolTip(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_FirstNameLookedUp)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+// The database is read once per program: a repetition after the first would time a lookup alone.
+BENCHMARK(BM_FirstNameLookedUp)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(1);
 BENCHMARK(BM_MapAndToolTip)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 const bool kTargets = TargetReporter::Add(
