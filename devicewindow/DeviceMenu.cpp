@@ -1,7 +1,6 @@
 #include "DeviceMenu.h"
 
-#include "ValueExplanations.h"
-
+#include <LocationText.h>
 #include <MenuItem.h>
 #include <Message.h>
 #include <PciNames.h>
@@ -50,7 +49,7 @@ void DeviceMenu::AttachedToWindow()
         for (size_t width = std::to_string(index).size(); width < widest; ++width)
             padding += "\u2007";
         const std::string detail =
-            padding + AddressText(fLocations[index], domains) + "\u2003" + name;
+            padding + LocationText(fLocations[index], domains) + "\u2003" + name;
         ItemAt(int32(index))->SetDetail(detail.c_str());
     }
 }

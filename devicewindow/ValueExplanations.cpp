@@ -1,24 +1,17 @@
 #include "ValueExplanations.h"
 
 #include <ConfigRegisters.h>
+#include <Format.h>
+#include <LocationText.h>
 #include <PciNames.h>
 #include <RegisterMap.h>
 #include <RegisterText.h>
 
 #include <array>
-#include <cstdio>
 
 using namespace config;
 
 namespace {
-
-template <typename... Values>
-std::string Format(const char* format, Values... values)
-{
-    char text[160];
-    std::snprintf(text, sizeof(text), format, values...);
-    return text;
-}
 
 // As lspci gives sizes: in bytes, K, M or G, whichever is whole.
 std::string SizeText(uint64 size)
@@ -134,13 +127,6 @@ std::string BridgeWindows(const pci_info& record)
 
 } // namespace
 
-std::string AddressText(const pci_location& location, bool withDomain)
-{
-    const std::string address = Format("%02x:%02x.%x", unsigned(location.bus),
-                                       unsigned(location.device), unsigned(location.function));
-    return withDomain ? Format("%04x:", unsigned(location.domain)) + address : address;
-}
-
 std::string ExplainRow(const pci_info& record, const pci_location& location, ordinary::Row row)
 {
     using namespace ordinary;
@@ -154,7 +140,7 @@ std::string ExplainRow(const pci_info& record, const pci_location& location, ord
     case Bus:
     case Device:
     case Function:
-        return "At " + AddressText(location, true);
+        return "At " + LocationText(location, true);
     case ClassApi:
         return PciProgrammingInterfaceName(record.class_base, record.class_sub, record.class_api);
     case ClassSub:

@@ -16,7 +16,4 @@
 std::string ExplainRow(const pci_info& record, const pci_location& location, ordinary::Row row);
 std::string ExplainBridgeRow(const pci_info& record, bridge::Row row);
 
-// "00:07.1", with its domain first where the machine has more than one: "0001:00:00.0".
-std::string AddressText(const pci_location& location, bool withDomain);
-
 #endif

@@ -26,6 +26,16 @@ ConfigLooper::ConfigLooper(BMessenger editor,
 {
 }
 
+BMessage ConfigLooper::WriteJob(uint8 bus, uint8 device, uint8 function, int32 offset, int8 data)
+{
+    BMessage job(kWriteByte);
+    PutFunction(&job, bus, device, function);
+    job.AddInt32(kPageField, offset / kPageSize);
+    job.AddInt32(kOffsetField, offset);
+    job.AddInt8(kDataField, data);
+    return job;
+}
+
 void ConfigLooper::MessageReceived(BMessage* message)
 {
     switch (message->what) {

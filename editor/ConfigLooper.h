@@ -2,6 +2,7 @@
 #define PCIZ_EDITOR_CONFIG_LOOPER_H
 
 #include <Looper.h>
+#include <Message.h>
 #include <Messenger.h>
 
 #include <atomic>
@@ -19,6 +20,9 @@ public:
     // of the space asked for earlier stops between two reads, as a newer request makes its bytes
     // useless. A write and the reading after it always run to the end.
     ConfigLooper(BMessenger editor, std::shared_ptr<const std::atomic<int32>> newestRequest);
+
+    // The request to write data at offset of a function, and to read back the page holding it.
+    static BMessage WriteJob(uint8 bus, uint8 device, uint8 function, int32 offset, int8 data);
 
     void MessageReceived(BMessage* message) override;
 

@@ -225,11 +225,7 @@ void EditWindow::WriteByte(const BMessage* message)
         || message->FindInt32(kOffsetField, &offset) != B_OK || offset < 0 || offset >= fSize
         || offset / kPageSize != fPage || !IsForShownFunction(message))
         return;
-    BMessage job(kWriteByte);
-    PutFunction(&job, fBus, fDevice, fFunction);
-    job.AddInt32(kPageField, fPage);
-    job.AddInt32(kOffsetField, offset);
-    job.AddInt8(kDataField, data);
+    BMessage job = ConfigLooper::WriteJob(fBus, fDevice, fFunction, offset, data);
     job.AddData(kBeforeField, B_RAW_TYPE, fShownBytes.data(), ssize_t(fShownBytes.size()));
     Ask(&job);
 }
@@ -241,8 +237,8 @@ bool EditWindow::IsForShownFunction(const BMessage* message) const
     uint8 bus = 0;
     uint8 device = 0;
     uint8 function = 0;
-    return FindFunction(message, &bus, &device, &function) && bus == fBus && device == fDevice
-           && function == fFunction;
+    return FindFunction(message, &bus, &device, &function)
+           && IsShownFunction(bus, device, function);
 }
 
 void EditWindow::TurnPage(int page)

@@ -43,7 +43,7 @@ void EditWindow::RecordWrite(const BMessage* reply)
     ssize_t afterCount = 0;
     if (reply->FindInt32(kOffsetField, &entry.offset) != B_OK
         || reply->FindInt8(kDataField, &written) != B_OK
-        || !FindFunction(reply, &entry.bus, &entry.device, &entry.function)
+        || !FindFunction(reply, &entry.address.bus, &entry.address.device, &entry.address.function)
         || reply->FindInt32(kPageField, &page) != B_OK
         || reply->FindData(kBeforeField, B_RAW_TYPE, &before, &beforeCount) != B_OK
         || reply->FindData(kBytesField, B_RAW_TYPE, &after, &afterCount) != B_OK
@@ -56,7 +56,7 @@ void EditWindow::RecordWrite(const BMessage* reply)
     const auto* now = static_cast<const uint8*>(after);
     const int writtenAt = entry.offset % kPageSize;
     entry.when = std::time(nullptr);
-    entry.location = {uint32(domain), uint8(realBus), entry.device, entry.function};
+    entry.location = {uint32(domain), uint8(realBus), entry.address.device, entry.address.function};
     entry.before = old[writtenAt];
     entry.written = uint8(written);
     entry.readBack = now[writtenAt];
@@ -103,11 +103,7 @@ void EditWindow::UndoWrite(const BMessage* message)
         fWrites.SendMessage(kUndoRefused);
         return;
     }
-    BMessage job(kWriteByte);
-    PutFunction(&job, bus, device, function);
-    job.AddInt32(kPageField, offset / kPageSize);
-    job.AddInt32(kOffsetField, offset);
-    job.AddInt8(kDataField, data);
+    BMessage job = ConfigLooper::WriteJob(bus, device, function, offset, data);
     job.AddInt8(kUndoField, 1);
     Ask(&job, IsShownFunction(bus, device, function) && offset / kPageSize == fPage);
 }

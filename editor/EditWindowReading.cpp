@@ -5,7 +5,9 @@
 #include "ConfigLooper.h"
 #include "DataTextView.h"
 
+#include <Format.h>
 #include <FunctionFields.h>
+#include <LocationText.h>
 #include <MenuField.h>
 #include <MenuItem.h>
 #include <Message.h>
@@ -179,14 +181,12 @@ void EditWindow::ShowHeading(const BMessage* reply)
     int8 realBus = 0;
     reply->FindInt32(kDomainField, &domain);
     reply->FindInt8(kRealBusField, &realBus);
-    char text[64];
-    if (domain == 0)
-        std::snprintf(text, sizeof(text), "bus %X     device %X     function %X",
-                      unsigned(uint8(realBus)), unsigned(fDevice), unsigned(fFunction));
-    else
-        std::snprintf(text, sizeof(text), "%04x:%02x:%02x.%x", unsigned(domain),
-                      unsigned(uint8(realBus)), unsigned(fDevice), unsigned(fFunction));
-    fTitle->SetText(text);
+    const pci_location location{uint32(domain), uint8(realBus), fDevice, fFunction};
+    const std::string text =
+        domain == 0 ? Format("bus %X     device %X     function %X", unsigned(location.bus),
+                             unsigned(fDevice), unsigned(fFunction))
+                    : LocationText(location, true);
+    fTitle->SetText(text.c_str());
 }
 
 void EditWindow::ShowPageControl(int32 size, int page)

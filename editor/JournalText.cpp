@@ -1,20 +1,14 @@
 #include "JournalText.h"
 
+#include <Format.h>
+#include <LocationText.h>
 #include <PciMachine.h>
 
-#include <cstdio>
+#include <ctime>
 
 #include <unistd.h>
 
 namespace {
-
-template <typename... Values>
-std::string Format(const char* format, Values... values)
-{
-    char text[128];
-    std::snprintf(text, sizeof(text), format, values...);
-    return text;
-}
 
 std::string Clock(std::time_t when, const char* format)
 {
@@ -31,13 +25,6 @@ std::string Offset(int32 offset, bool upper)
     return Format(upper ? "%0*X" : "%0*x", offset < 0x100 ? 2 : 3, unsigned(offset));
 }
 
-std::string Address(const pci_location& at, bool withDomain)
-{
-    const std::string address =
-        Format("%02x:%02x.%x", unsigned(at.bus), unsigned(at.device), unsigned(at.function));
-    return withDomain ? Format("%04x:", unsigned(at.domain)) + address : address;
-}
-
 // The machine the writes went to: this one by its host name, or the simulated one.
 std::string MachineName()
 {
@@ -52,7 +39,7 @@ std::string MachineName()
 std::string DescribeWrite(const JournalEntry& entry)
 {
     std::string text = Clock(entry.when, "%H:%M:%S") + "  "
-                       + Address(entry.location, entry.location.domain != 0) + "  "
+                       + LocationText(entry.location, entry.location.domain != 0) + "  "
                        + Offset(entry.offset, true)
                        + Format("  %02X -> %02X  read back %02X", unsigned(entry.before),
                                 unsigned(entry.written), unsigned(entry.readBack))
@@ -69,8 +56,8 @@ std::string SetpciCommands(std::span<const JournalEntry* const> writes, std::tim
                        + (writes.size() == 1 ? "" : "s") + " made with Pci Zorvane on "
                        + MachineName() + ", " + Clock(now, "%Y-%m-%d %H:%M:%S") + "\n";
     for (const JournalEntry* entry : writes)
-        text += "setpci -s " + Address(entry->location, true) + " " + Offset(entry->offset, false)
-                + Format(".b=%02x\n", unsigned(entry->written));
+        text += "setpci -s " + LocationText(entry->location, true) + " "
+                + Offset(entry->offset, false) + Format(".b=%02x\n", unsigned(entry->written));
     return text;
 }
 

@@ -2,6 +2,7 @@
 #define PCIZ_EDITOR_WRITE_JOURNAL_H
 
 #include <Messenger.h>
+#include <PciAddress.h>
 #include <PciMachine.h>
 
 #include <ctime>
@@ -12,9 +13,7 @@ struct JournalEntry {
     std::time_t when = 0;
     // Where the function really sits, and the address the calls name it by.
     pci_location location{};
-    uint8 bus = 0;
-    uint8 device = 0;
-    uint8 function = 0;
+    PciAddress address;
     int32 offset = 0;
     // The byte shown before, the byte written, and the byte read back right after.
     uint8 before = 0;

@@ -114,7 +114,8 @@ void WritesWindow::Undo()
     }
     for (auto entry = chosen.rbegin(); entry != chosen.rend(); ++entry) {
         BMessage undo(kUndoWrite);
-        PutFunction(&undo, (*entry)->bus, (*entry)->device, (*entry)->function);
+        const PciAddress& address = (*entry)->address;
+        PutFunction(&undo, address.bus, address.device, address.function);
         undo.AddInt32(kOffsetField, (*entry)->offset);
         undo.AddInt8(kDataField, static_cast<int8>((*entry)->before));
         if (fEditor.SendMessage(&undo) != B_OK) {
