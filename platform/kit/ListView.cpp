@@ -28,14 +28,12 @@ BListView::BListView(BRect frame, const char* name, list_view_type type, uint32 
 
 BListView::~BListView() = default;
 
-bool BListView::AddItem(BListItem* item) { return AddItem(item, CountItems()); }
-
-bool BListView::AddItem(BListItem* item, int32 index)
+bool BListView::AddItem(BListItem* item)
 {
-    if (item == nullptr || index < 0 || index > CountItems())
+    if (item == nullptr)
         return false;
-    fItems.emplace(fItems.begin() + index, item);
-    ListOf(this)->insertItem(index, QString::fromUtf8(item->Text()));
+    fItems.emplace_back(item);
+    ListOf(this)->addItem(QString::fromUtf8(item->Text()));
     return true;
 }
 
@@ -46,11 +44,6 @@ void BListView::MakeEmpty()
 }
 
 int32 BListView::CountItems() const { return static_cast<int32>(fItems.size()); }
-
-BListItem* BListView::ItemAt(int32 index) const
-{
-    return index >= 0 && index < CountItems() ? fItems[size_t(index)].get() : nullptr;
-}
 
 int32 BListView::CurrentSelection(int32 n) const
 {

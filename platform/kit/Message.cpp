@@ -55,7 +55,8 @@ struct BMessage::Fields {
         if (field == nullptr) {
             list.push_back(Field{name, type, {}});
             field = &list.back();
-        } else if (field->type != type) {
+        } else if (field->type != type || !std::holds_alternative<T>(field->values.front())) {
+            // One field holds one kind of value, whatever type code the caller gave.
             return B_BAD_TYPE;
         }
         field->values.emplace_back(std::move(value));

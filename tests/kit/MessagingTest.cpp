@@ -137,3 +137,14 @@ TEST(Looper, APlainLooperRunsOnAThreadOfItsOwnAndQuitEndsItAfterTheMessageInHand
     EXPECT_TRUE(deleted);
     EXPECT_EQ(handled, (std::vector<uint32>{7, 300, ThreadLooper::kHold}));
 }
+
+// Bytes under a number's type code are refused, not kept where a number is looked for.
+TEST(Message, AFieldHoldsOneKindOfValueWhateverTypeCodeIsGiven)
+{
+    BMessage message(1);
+    const int32 raw = 5;
+    ASSERT_EQ(message.AddInt32("n", 1), B_OK);
+    EXPECT_EQ(message.AddData("n", B_INT32_TYPE, &raw, sizeof(raw)), B_BAD_TYPE);
+    int32 value = 0;
+    EXPECT_EQ(message.FindInt32("n", 1, &value), B_BAD_INDEX);
+}

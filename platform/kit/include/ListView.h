@@ -16,12 +16,10 @@ public:
               uint32 resizingMode = B_FOLLOW_LEFT | B_FOLLOW_TOP, uint32 flags = B_WILL_DRAW);
     ~BListView() override;
 
-    // Takes ownership of item; at index, or at the end.
+    // Takes ownership of item, added at the end.
     bool AddItem(BListItem* item);
-    bool AddItem(BListItem* item, int32 index);
     void MakeEmpty();
     int32 CountItems() const;
-    BListItem* ItemAt(int32 index) const;
 
     // The index of the n-th item a person selected, in the list's order; -1 past the last one.
     int32 CurrentSelection(int32 n = 0) const;

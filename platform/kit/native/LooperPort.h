@@ -13,7 +13,6 @@ class LooperPort : public QObject {
 public:
     explicit LooperPort(BLooper* looper);
 
-    BLooper* Looper() const { return fLooper; }
     bool event(QEvent* event) override;
 
 private:

@@ -69,16 +69,15 @@ void LooperThread::Quit()
     LooperThreads::Changed();
 }
 
-bool LooperThread::MarkQuit()
+void LooperThread::MarkQuit()
 {
     std::lock_guard lock(fLock);
     if (fQuit)
-        return false;
+        return;
     fQuit = true;
     // Until the thread has ended there is work to wait for.
     if (fRunning)
         ++Threads().busy;
-    return fRunning;
 }
 
 bool LooperThread::Take(BMessage* message)

@@ -26,8 +26,8 @@ public:
 private:
     friend class LooperThreads;
 
-    // Marks the quit; true when a running thread now has its end ahead of it.
-    bool MarkQuit();
+    // Marks the quit, once: a running thread now has its end ahead of it.
+    void MarkQuit();
     void Loop(BLooper* looper);
     bool Take(BMessage* message);
 
