@@ -16,9 +16,9 @@ class ConfigLooper : public BLooper {
 public:
     static constexpr int32 kPageSize = 256;
 
-    // newestRequest is the serial of the newest request of the editor: the reading of a page or
-    // of the space asked for earlier stops between two reads, as a newer request makes its bytes
-    // useless. A write and the reading after it always run to the end.
+    // newestRequest is the serial of the newest request whose bytes the editor waits for: the
+    // reading of a page or of the space asked for earlier stops between two reads, as that
+    // request makes its bytes useless. A write and the reading after it always run to the end.
     ConfigLooper(BMessenger editor, std::shared_ptr<const std::atomic<int32>> newestRequest);
 
     // The request to write data at offset of a function, and to read back the page holding it.

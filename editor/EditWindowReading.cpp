@@ -38,13 +38,14 @@ void EditWindow::Reload(uint8 bus, uint8 device, uint8 function)
     Ask(&request);
 }
 
-// Every request makes the readings asked for before it useless, and lets them stop; the
-// grid waits for the bytes of those it awaits.
+// A request the grid waits for makes the readings asked for before it useless, and lets them
+// stop; one in the background, such as the whole space's, stops none.
 int32 EditWindow::Ask(BMessage* request, bool awaited)
 {
     const int32 serial = ++fLastSerial;
     request->AddInt32(kSerialField, serial);
-    *fNewestRequest = serial;
+    if (awaited)
+        *fNewestRequest = serial;
     fBusThread.SendMessage(request);
     if (!awaited)
         return serial;

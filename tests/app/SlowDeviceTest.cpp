@@ -18,9 +18,11 @@ namespace {
 const PciAddress kHostBridge{0, 0, 0};
 const PciAddress kIde{0, 0x07, 1};
 const PciAddress kNic{0, 0x0B, 0};
+const PciAddress kExpress{0, 0x0E, 0};
 constexpr int32 kIdeIndex = 3;
 constexpr int32 kUsbIndex = 4;
 constexpr int32 kNicIndex = 6;
+constexpr int32 kExpressIndex = 8;
 
 // One step as a person takes it while a read may hang: what it posts to windows is delivered,
 // the editor's bus thread is not waited for.
@@ -87,6 +89,27 @@ TEST_F(SlowDeviceTest,
     EXPECT_TRUE(GridShowsBus(Editor(), machine.bus, kIde));
     ToggleReadOnly();
     EXPECT_TRUE(AllCellsLocked(Editor(), false));
+}
+
+// The whole space, read in the background for the names of its capabilities, never stops the
+// reading of the page the grid waits for.
+TEST_F(SlowDeviceTest, ReadingTheWholeSpaceNeverStopsThePageTheGridAwaits)
+{
+    PickDevice(kExpressIndex);
+    EditWhileHeld();
+    BMessage again = AddressMessage(kExpress);
+    HeldStep([&] { Editor()->PostMessage(&again); });
+    // The bytes of the first reading, come in after the second was asked for.
+    BMessage first = AddressMessage(kExpress, kPageBytes);
+    const uint8 bytes[256] = {0x12};
+    first.AddInt32(kPageField, 0);
+    first.AddInt32(kSerialField, 1);
+    first.AddInt32(kSizeField, 4096);
+    first.AddData(kBytesField, B_RAW_TYPE, bytes, sizeof(bytes));
+    HeldStep([&] { Editor()->PostMessage(&first); });
+    held.Release();
+    kittest::DeliverPostedMessages();
+    EXPECT_TRUE(GridShowsBus(Editor(), machine.bus, kExpress));
 }
 
 // Writes land in the order confirmed, each on the function it was typed for, even when the
