@@ -28,7 +28,6 @@ constexpr float kRowHeight = 12;
 constexpr float kColumnWidth = 18;
 constexpr float kRowLabelLeft = 10;
 constexpr float kWideRowLabelLeft = 4;
-constexpr int32 kPageSize = ConfigLooper::kPageSize;
 
 // What a person cannot do on this bus is said where they would try it, briefly enough to fit
 // the title bar of a window this narrow.
@@ -47,7 +46,7 @@ const char* ReachNote()
 // " 0:" ... "F0:" on the first page, as for a function of 256 bytes; "100:" ... "FF0:" past it.
 void RowLabelText(char (&text)[8], int page, int row)
 {
-    std::snprintf(text, sizeof(text), page == 0 ? "%2X:" : "%3X:", page * kPageSize + row * 16);
+    std::snprintf(text, sizeof(text), "%2X:", page * ConfigLooper::kPageSize + row * 16);
 }
 
 } // namespace
@@ -136,8 +135,7 @@ void EditWindow::MessageReceived(BMessage* message)
         WriteByte(message);
         break;
     case kPageBytes:
-        RecordWrite(message);
-        ShowBytes(message);
+        ShowBytes(message, RecordWrite(message));
         break;
     case kUndoWrite:
         UndoWrite(message);

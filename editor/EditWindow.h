@@ -1,14 +1,17 @@
 #ifndef PCIZ_EDITOR_EDIT_WINDOW_H
 #define PCIZ_EDITOR_EDIT_WINDOW_H
 
+#include "ConfigLooper.h"
 #include "RegisterTips.h"
 
+#include <GraphicsDefs.h>
 #include <Messenger.h>
 #include <Window.h>
 
 #include <array>
 #include <atomic>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -16,8 +19,8 @@ class BFont;
 class BMenuField;
 class BMessageRunner;
 class BPopUpMenu;
-class ConfigLooper;
 class DataTextView;
+struct JournalEntry;
 class PciStringView;
 class SpaceStringView;
 
@@ -48,6 +51,9 @@ private:
     static constexpr int kRows = 16;
     static constexpr int kColumns = 16;
     static constexpr int kCells = kRows * kColumns;
+    // The cells show one page of the space at a time.
+    static constexpr int32 kPageSize = ConfigLooper::kPageSize;
+    static_assert(kPageSize == kCells);
     static constexpr int kPages = 16;
 
     void AddReadOnlyBox();
@@ -64,8 +70,9 @@ private:
 
     // The bus thread's side.
     int32 Ask(BMessage* request, bool awaited = true);
-    void ShowBytes(const BMessage* reply);
-    void LearnPage(const BMessage* reply, int32 page, int32 size);
+    // write: the journal entry of the write whose reading reply is, or null.
+    void ShowBytes(const BMessage* reply, const JournalEntry* write);
+    void LearnPage(std::span<const uint8> bytes, int32 page, int32 size);
     void LearnSpace(const BMessage* reply);
     bool IsShownFunction(uint8 bus, uint8 device, uint8 function) const;
     bool Answers(const BMessage* reply) const;
@@ -79,8 +86,9 @@ private:
     void StopBusWork();
 
     // The journal of writes.
-    void RecordWrite(const BMessage* reply);
-    void MarkChanges(const BMessage* reply);
+    // The entry made where reply is the reading after a write; null for any other reply.
+    const JournalEntry* RecordWrite(const BMessage* reply);
+    void MarkChanges(const JournalEntry& write);
     void UndoWrite(const BMessage* message);
     void ShowWrites();
 
@@ -88,6 +96,7 @@ private:
     void OpenCapabilityMenu(const BMessage* request);
     void GoToOffset(const BMessage* choice);
     void FocusOrMark(int32 offset);
+    void MarkCell(int32 offset, rgb_color color);
     void ClearMarks();
 
     PciStringView* fTitle = nullptr;
@@ -102,7 +111,7 @@ private:
     int fPage = 0;
     int fShownPage = 0;
     // Of the function whose bytes the cells show.
-    int32 fSize = 256;
+    int32 fSize = kPageSize;
 
     ConfigLooper* fBusWork = nullptr;
     BMessenger fBusThread;
@@ -126,7 +135,7 @@ private:
     int32 fPendingGoTo = -1;
     std::vector<int> fMarkedCells;
     // The page's bytes as the cells show them, once they show any.
-    std::array<uint8, 256> fShownBytes{};
+    std::array<uint8, kCells> fShownBytes{};
     bool fCellsShowBytes = false;
     BMessenger fWrites;
 };

@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int32 kPageSize = ConfigLooper::kPageSize;
 // A byte gone to in a grid that cannot take the focus.
 constexpr rgb_color kFoundColor = {255, 236, 140, 255};
 
@@ -67,7 +66,12 @@ void EditWindow::FocusOrMark(int32 offset)
         cell->MakeFocus(true);
         return;
     }
-    cell->SetViewColor(kFoundColor);
+    MarkCell(offset, kFoundColor);
+}
+
+void EditWindow::MarkCell(int32 offset, rgb_color color)
+{
+    fCells[offset % kPageSize]->SetViewColor(color);
     fMarkedCells.push_back(offset % kPageSize);
 }
 

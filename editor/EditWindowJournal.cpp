@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int32 kPageSize = ConfigLooper::kPageSize;
 // After a write, the byte written and the others that changed with it: light, so the digits
 // stay readable.
 constexpr rgb_color kWrittenColor = {190, 226, 255, 255};
@@ -29,7 +28,7 @@ constexpr float kWritesWidth = 440;
 } // namespace
 
 // Every write is recorded, for whichever function and page: the grid may show another by now.
-void EditWindow::RecordWrite(const BMessage* reply)
+const JournalEntry* EditWindow::RecordWrite(const BMessage* reply)
 {
     JournalEntry entry;
     int32 page = 0;
@@ -48,7 +47,7 @@ void EditWindow::RecordWrite(const BMessage* reply)
         || reply->FindData(kBeforeField, B_RAW_TYPE, &before, &beforeCount) != B_OK
         || reply->FindData(kBytesField, B_RAW_TYPE, &after, &afterCount) != B_OK
         || beforeCount != kCells || afterCount != kCells || entry.offset / kPageSize != page)
-        return;
+        return nullptr;
     reply->FindInt32(kDomainField, &domain);
     reply->FindInt8(kRealBusField, &realBus);
     reply->FindInt8(kUndoField, &undo);
@@ -65,24 +64,16 @@ void EditWindow::RecordWrite(const BMessage* reply)
         if (n != writtenAt && old[n] != now[n])
             entry.sideEffects.push_back({page * kPageSize + n, old[n], now[n]});
     WriteJournal::Instance().Add(std::move(entry));
+    return &WriteJournal::Instance().Entries().back();
 }
 
 // After a write, the cells whose byte it changed: the one written, and any other.
-void EditWindow::MarkChanges(const BMessage* reply)
+void EditWindow::MarkChanges(const JournalEntry& write)
 {
-    int32 offset = 0;
-    const void* before = nullptr;
-    ssize_t count = 0;
-    if (reply->FindInt32(kOffsetField, &offset) != B_OK
-        || reply->FindData(kBeforeField, B_RAW_TYPE, &before, &count) != B_OK || count != kCells)
-        return;
-    const auto* old = static_cast<const uint8*>(before);
-    for (int n = 0; n < kCells; ++n) {
-        if (old[n] == fShownBytes[size_t(n)])
-            continue;
-        fCells[n]->SetViewColor(n == offset % kPageSize ? kWrittenColor : kSideEffectColor);
-        fMarkedCells.push_back(n);
-    }
+    if (write.readBack != write.before)
+        MarkCell(write.offset, kWrittenColor);
+    for (const JournalEntry::Change& change : write.sideEffects)
+        MarkCell(change.offset, kSideEffectColor);
 }
 
 // Put back from the window of writes: a write like any other, to the function it was made

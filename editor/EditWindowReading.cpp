@@ -23,7 +23,6 @@
 
 namespace {
 
-constexpr int32 kPageSize = ConfigLooper::kPageSize;
 // How long bytes may take before the editor says it is reading: long enough that a device
 // answering at its usual speed never makes the title flicker.
 constexpr bigtime_t kReadingNoticeDelay = 100'000;
@@ -58,7 +57,7 @@ int32 EditWindow::Ask(BMessage* request, bool awaited)
     return serial;
 }
 
-void EditWindow::ShowBytes(const BMessage* reply)
+void EditWindow::ShowBytes(const BMessage* reply, const JournalEntry* write)
 {
     if (!Answers(reply))
         return;
@@ -72,13 +71,14 @@ void EditWindow::ShowBytes(const BMessage* reply)
     reply->FindInt32(kSerialField, &fShownSerial);
     fSize = size;
     ClearMarks();
-    LearnPage(reply, page, size);
+    LearnPage(std::span(static_cast<const uint8*>(data), size_t(count)), page, size);
     ShowHeading(reply);
     ShowPageControl(size, page);
     if (page != fShownPage)
         ShowPageOffsets(page);
     ShowCells(static_cast<const uint8*>(data));
-    MarkChanges(reply);
+    if (write != nullptr)
+        MarkChanges(*write);
     if (fShownSerial >= fAwaitedSerial) {
         fReadingNotice.reset();
         if (fSayingReading) {
@@ -94,10 +94,8 @@ void EditWindow::ShowBytes(const BMessage* reply)
 
 // A function first seen starts what is known of it afresh; one larger than a page is read
 // whole once, in the background, so that every capability of it can be named.
-void EditWindow::LearnPage(const BMessage* reply, int32 page, int32 size)
+void EditWindow::LearnPage(std::span<const uint8> bytes, int32 page, int32 size)
 {
-    int32 serial = 0;
-    reply->FindInt32(kSerialField, &serial);
     if (fTips.Size() != size || !IsShownFunction(fTipsBus, fTipsDevice, fTipsFunction)) {
         fTipsBus = fBus;
         fTipsDevice = fDevice;
@@ -105,12 +103,9 @@ void EditWindow::LearnPage(const BMessage* reply, int32 page, int32 size)
         fTips.Start(size, get_pci_config_reach() == PCI_REACH_FIRST_64_BYTES ? 64 : size);
         fSpaceKnown = size <= kPageSize;
     }
-    const void* data = nullptr;
-    ssize_t count = 0;
-    reply->FindData(kBytesField, B_RAW_TYPE, &data, &count);
-    fTips.Learn(page * kPageSize, std::span(static_cast<const uint8*>(data), size_t(count)));
+    fTips.Learn(page * kPageSize, bytes);
     // A reading of the space asked for before this page's was stopped by a newer request.
-    if (!fSpaceKnown && fSpaceAsked < serial) {
+    if (!fSpaceKnown && fSpaceAsked < fShownSerial) {
         BMessage request(kReadSpace);
         PutFunction(&request, fBus, fDevice, fFunction);
         fSpaceAsked = Ask(&request, false);

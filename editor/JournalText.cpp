@@ -22,7 +22,7 @@ std::string Clock(std::time_t when, const char* format)
 // Offsets as the grid's row labels give them: two digits in the standard space, three past it.
 std::string Offset(int32 offset, bool upper)
 {
-    return Format(upper ? "%0*X" : "%0*x", offset < 0x100 ? 2 : 3, unsigned(offset));
+    return Format(upper ? "%02X" : "%02x", unsigned(offset));
 }
 
 // The machine the writes went to: this one by its host name, or the simulated one.

@@ -1,22 +1,17 @@
 #include "RegisterTips.h"
 
 #include <ConfigRegisters.h>
+#include <Format.h>
 #include <PciNames.h>
 #include <RegisterText.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string_view>
 
 namespace {
 
 // An offset as the grid's row labels give it: two digits in the standard space, three past it.
-std::string Hex(int32 value)
-{
-    char text[16];
-    std::snprintf(text, sizeof(text), "0x%0*X", value < 0x100 ? 2 : 3, unsigned(value));
-    return text;
-}
+std::string Hex(int32 value) { return Format("0x%02X", unsigned(value)); }
 
 std::string Line(const std::string& text) { return text.empty() ? "" : "\n" + text; }
 
