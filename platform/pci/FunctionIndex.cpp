@@ -61,6 +61,12 @@ std::optional<size_t> FunctionIndex::Find(PciAddress address) const
     return found != fByAddress.end() ? std::optional<size_t>(found->second) : std::nullopt;
 }
 
+std::optional<PciLocation> FunctionIndex::LocationOf(PciAddress address) const
+{
+    const std::optional<size_t> n = Find(address);
+    return n ? std::optional(fEntries[*n].location) : std::nullopt;
+}
+
 uint32 FunctionIndex::Key(PciAddress address)
 {
     return uint32(address.bus) << 16 | uint32(address.device) << 8 | address.function;

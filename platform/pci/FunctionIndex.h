@@ -31,6 +31,8 @@ public:
     const Entry& operator[](size_t n) const { return fEntries[n]; }
     // The number of the entry listed under address.
     std::optional<size_t> Find(PciAddress address) const;
+    // Where the function listed under address really sits.
+    std::optional<PciLocation> LocationOf(PciAddress address) const;
 
 private:
     static uint32 Key(PciAddress address);

@@ -29,8 +29,9 @@ uint32 HexValue(std::string_view digits)
 }
 
 // "[domain:]bus:device.function" as lspci writes it, followed by a blank or nothing. The
-// device and function numbers are given as written, before they are checked.
-std::optional<PciLocation> LocationAt(std::string_view line, uint32* device, uint32* function)
+// device and function numbers are as written, before they are checked: two hex digits and one
+// always fit.
+std::optional<PciLocation> LocationAt(std::string_view line)
 {
     uint32 domain = 0;
     const size_t domainDigits = LeadingHexDigits(line);
@@ -43,17 +44,17 @@ std::optional<PciLocation> LocationAt(std::string_view line, uint32* device, uin
         || LeadingHexDigits(line.substr(3)) != 2 || line[5] != '.'
         || LeadingHexDigits(line.substr(6)) != 1 || (line.size() > 7 && line[7] != ' '))
         return std::nullopt;
-    *device = HexValue(line.substr(3, 2));
-    *function = HexValue(line.substr(6, 1));
-    return PciLocation(
-        PciAddress{uint8(HexValue(line.substr(0, 2))), uint8(*device), uint8(*function)}, domain);
+    return PciLocation(PciAddress{uint8(HexValue(line.substr(0, 2))),
+                                  uint8(HexValue(line.substr(3, 2))),
+                                  uint8(HexValue(line.substr(6, 1)))},
+                       domain);
 }
 
-std::string Address(const PciLocation& location, uint32 device, uint32 function)
+std::string Address(const PciLocation& location)
 {
     char text[32];
     std::snprintf(text, sizeof(text), "%04x:%02x:%02x.%x", unsigned(location.domain),
-                  location.address.bus, unsigned(device), unsigned(function));
+                  location.address.bus, location.address.device, location.address.function);
     return text;
 }
 
@@ -79,13 +80,11 @@ bool DumpParser::Take(std::string_view line, int lineNumber)
 
 bool DumpParser::StartFunction(std::string_view line, int lineNumber)
 {
-    uint32 device = 0;
-    uint32 function = 0;
-    const std::optional<PciLocation> location = LocationAt(line, &device, &function);
+    const std::optional<PciLocation> location = LocationAt(line);
     if (!location)
         return true;
-    const std::string address = Address(*location, device, function);
-    if (device > kLastDevice || function > kLastFunction)
+    const std::string address = Address(*location);
+    if (location->address.device > kLastDevice || location->address.function > kLastFunction)
         return Refuse(lineNumber, address
                                       + " is no PCI address: device numbers end at 1f, function "
                                         "numbers at 7");

@@ -189,8 +189,7 @@ int32 HostBus::ConfigSize(uint8 bus, uint8 device, uint8 function)
 
 std::optional<PciLocation> HostBus::Location(uint8 bus, uint8 device, uint8 function)
 {
-    const std::optional<size_t> n = fIndex.Find({bus, device, function});
-    return n ? std::optional(fIndex[*n].location) : std::nullopt;
+    return fIndex.LocationOf({bus, device, function});
 }
 
 void HostBus::Write(uint8 bus, uint8 device, uint8 function, int32 offset, int32 size, uint32 value)

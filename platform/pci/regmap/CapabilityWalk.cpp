@@ -20,7 +20,7 @@ constexpr uint32 kAbsentHeader = 0xFFFFFFFF;
 
 Structure Unreadable(StructureKind kind, int32 offset)
 {
-    return {kind, 0, 0, offset, 0, nullptr, false};
+    return {kind, 0, offset, 0, nullptr, false};
 }
 
 void WalkStandard(const ConfigBytes& bytes, int32 pointerOffset, std::vector<Structure>& found)
@@ -38,7 +38,7 @@ void WalkStandard(const ConfigBytes& bytes, int32 pointerOffset, std::vector<Str
         const uint8 id = uint8(bytes.Read(at + PCI_CAP_LIST_ID, 1));
         if (id == kAbsentId)
             return;
-        found.push_back({StructureKind::Capability, id, 0, at, 0, nullptr, true});
+        found.push_back({StructureKind::Capability, id, at, 0, nullptr, true});
         at = int32(bytes.Read(at + PCI_CAP_LIST_NEXT, 1)) & kPointerMask;
     }
 }
@@ -58,8 +58,8 @@ void WalkExtended(const ConfigBytes& bytes, std::vector<Structure>& found)
         const uint32 header = bytes.Read(at, 4);
         if (header == 0 || header == kAbsentHeader)
             return;
-        found.push_back({StructureKind::ExtendedCapability, uint16(PCI_EXT_CAP_ID(header)),
-                         uint8(PCI_EXT_CAP_VER(header)), at, 0, nullptr, true});
+        found.push_back({StructureKind::ExtendedCapability, uint16(PCI_EXT_CAP_ID(header)), at, 0,
+                         nullptr, true});
         at = int32(PCI_EXT_CAP_NEXT(header));
     } while (at != 0);
 }

@@ -46,7 +46,7 @@ RegisterMap::RegisterMap(std::span<const uint8> bytes, int32 readable)
 
     const uint8 layoutId = HeaderLayoutOf(config);
     const StructureLayout& layout = HeaderLayout(layoutId);
-    fStructures.push_back({StructureKind::Header, layoutId, 0, 0, std::min(layout.extent, fSize),
+    fStructures.push_back({StructureKind::Header, layoutId, 0, std::min(layout.extent, fSize),
                            layout.name, config.CanRead(PCI_HEADER_TYPE, 1)});
     WalkCapabilities(config, layout.capabilityPointer, fStructures);
 
@@ -63,10 +63,6 @@ RegisterMap::RegisterMap(std::span<const uint8> bytes, int32 readable)
 }
 
 int32 RegisterMap::Size() const { return fSize; }
-
-int32 RegisterMap::Readable() const { return fReadable; }
-
-const RegisterMap::Structure& RegisterMap::Header() const { return fStructures.front(); }
 
 std::span<const RegisterMap::Structure> RegisterMap::Capabilities() const
 {

@@ -31,10 +31,9 @@ public:
 
     struct Structure {
         StructureKind kind;
-        uint16 id;     // the capability's ID; for the header, its layout (0x7F: unknown)
-        uint8 version; // extended capabilities only
-        int32 offset;  // where it starts
-        int32 extent;  // how many bytes from there it is known to span
+        uint16 id;    // the capability's ID; for the header, its layout (0x7F: unknown)
+        int32 offset; // where it starts
+        int32 extent; // how many bytes from there it is known to span
         const char* name;
         bool readable; // false: it lies past what was read, so its ID is unknown
     };
@@ -60,8 +59,6 @@ public:
     RegisterMap(std::span<const uint8> bytes, int32 readable);
 
     int32 Size() const;
-    int32 Readable() const;
-    const Structure& Header() const;
     // Every capability found, standard chain first, each in chain order.
     std::span<const Structure> Capabilities() const;
     // Any offset; one outside 0 .. Size() - 1 is not readable.

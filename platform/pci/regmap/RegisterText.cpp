@@ -98,8 +98,7 @@ std::string BitRanges(std::span<const Access> bits, Access access)
     return (found == 1 ? "bit " : "bits ") + ranges;
 }
 
-} // namespace
-
+// "read-only", "read/write", "write 1 to clear" or "reserved".
 const char* AccessName(Access access)
 {
     switch (access) {
@@ -114,6 +113,8 @@ const char* AccessName(Access access)
     }
     return "reserved";
 }
+
+} // namespace
 
 std::string DescribeAccess(const Register& reg)
 {

@@ -9,9 +9,6 @@
 #include <span>
 #include <string>
 
-// "read-only", "read/write", "write 1 to clear" or "reserved".
-const char* AccessName(Access access);
-
 // One access for the whole register, or bit by bit where its bits differ:
 // "read-only (bits 0-7, 9-10), write 1 to clear (bits 8, 11-15), reserved (bits 1-2)".
 std::string DescribeAccess(const Register& reg);

@@ -78,8 +78,7 @@ int32 SimulatedBus::ConfigSize(uint8 bus, uint8 device, uint8 function)
 
 std::optional<PciLocation> SimulatedBus::Location(uint8 bus, uint8 device, uint8 function)
 {
-    const std::optional<size_t> n = fIndex.Find({bus, device, function});
-    return n ? std::optional(fIndex[*n].location) : std::nullopt;
+    return fIndex.LocationOf({bus, device, function});
 }
 
 const char* SimulatedBus::MachineName() const { return fMachineName.c_str(); }

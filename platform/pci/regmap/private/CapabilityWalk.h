@@ -7,7 +7,7 @@
 #include <vector>
 
 // Appends to found the capabilities of both chains, each in chain order, with kind, ID,
-// version, offset and readability; names and extents are the tables' business. The standard
+// offset and readability; names and extents are the tables' business. The standard
 // chain starts at pointerOffset, the header layout's capabilities pointer (0: it has none).
 void WalkCapabilities(const ConfigBytes& bytes, int32 pointerOffset,
                       std::vector<RegisterMap::Structure>& found);
