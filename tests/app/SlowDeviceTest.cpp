@@ -33,6 +33,18 @@ void HeldStep(Action action)
     kittest::DeliverWindowMessages();
 }
 
+// A first page as the editor's bus thread sends it, of bytes no function here holds.
+BMessage ForgedFirstPage(PciAddress function, int32 serial, int32 size)
+{
+    BMessage page = AddressMessage(function, kPageBytes);
+    const uint8 bytes[256] = {0x12};
+    page.AddInt32(kPageField, 0);
+    page.AddInt32(kSerialField, serial);
+    page.AddInt32(kSizeField, size);
+    page.AddData(kBytesField, B_RAW_TYPE, bytes, sizeof(bytes));
+    return page;
+}
+
 class SlowDeviceTest : public testing::Test, public ProgramDriver {
 protected:
     SlowDeviceTest() : ProgramDriver(StandardMachine()) {}
@@ -74,12 +86,7 @@ TEST_F(SlowDeviceTest,
     EXPECT_EQ(EditorTitle(), "reading bus 0 device 7 function 2...");
     PickWhileHeld(kIdeIndex);
     // Bytes of a function it no longer shows never reach the grid.
-    BMessage stale = AddressMessage(kHostBridge, kPageBytes);
-    const uint8 bytes[256] = {0x12};
-    stale.AddInt32(kPageField, 0);
-    stale.AddInt32(kSerialField, 1000);
-    stale.AddInt32(kSizeField, 256);
-    stale.AddData(kBytesField, B_RAW_TYPE, bytes, sizeof(bytes));
+    BMessage stale = ForgedFirstPage(kHostBridge, 1000, 256);
     HeldStep([&] { Editor()->PostMessage(&stale); });
     EXPECT_EQ(CellText(Editor(), 0), "");
 
@@ -100,12 +107,7 @@ TEST_F(SlowDeviceTest, ReadingTheWholeSpaceNeverStopsThePageTheGridAwaits)
     BMessage again = AddressMessage(kExpress);
     HeldStep([&] { Editor()->PostMessage(&again); });
     // The bytes of the first reading, come in after the second was asked for.
-    BMessage first = AddressMessage(kExpress, kPageBytes);
-    const uint8 bytes[256] = {0x12};
-    first.AddInt32(kPageField, 0);
-    first.AddInt32(kSerialField, 1);
-    first.AddInt32(kSizeField, 4096);
-    first.AddData(kBytesField, B_RAW_TYPE, bytes, sizeof(bytes));
+    BMessage first = ForgedFirstPage(kExpress, 1, 4096);
     HeldStep([&] { Editor()->PostMessage(&first); });
     held.Release();
     kittest::DeliverPostedMessages();
