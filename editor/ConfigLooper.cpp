@@ -26,14 +26,24 @@ ConfigLooper::ConfigLooper(BMessenger editor,
 {
 }
 
-BMessage ConfigLooper::WriteJob(uint8 bus, uint8 device, uint8 function, int32 offset, int8 data)
+BMessage ConfigLooper::WriteJob(const ByteWrite& write)
 {
     BMessage job(kWriteByte);
-    PutFunction(&job, bus, device, function);
-    job.AddInt32(kPageField, offset / kPageSize);
-    job.AddInt32(kOffsetField, offset);
-    job.AddInt8(kDataField, data);
+    PutFunction(&job, write.bus, write.device, write.function);
+    job.AddInt32(kPageField, write.offset / kPageSize);
+    job.AddInt32(kOffsetField, write.offset);
+    job.AddInt8(kDataField, write.data);
     return job;
+}
+
+std::optional<ConfigLooper::ByteWrite> ConfigLooper::FindWrite(const BMessage* job)
+{
+    ByteWrite write;
+    if (!FindFunction(job, &write.bus, &write.device, &write.function)
+        || job->FindInt32(kOffsetField, &write.offset) != B_OK
+        || job->FindInt8(kDataField, &write.data) != B_OK)
+        return std::nullopt;
+    return write;
 }
 
 void ConfigLooper::MessageReceived(BMessage* message)
@@ -76,14 +86,8 @@ void ConfigLooper::ReadSpace(BMessage* request)
 
 void ConfigLooper::WriteByte(BMessage* job)
 {
-    uint8 bus = 0;
-    uint8 device = 0;
-    uint8 function = 0;
-    int32 offset = 0;
-    int8 data = 0;
-    if (!FindFunction(job, &bus, &device, &function)
-        || job->FindInt32(kOffsetField, &offset) != B_OK || job->FindInt8(kDataField, &data) != B_OK
-        || IsQuitting())
+    const std::optional<ByteWrite> write = FindWrite(job);
+    if (!write || IsQuitting())
         return;
     BMessage reply(*job);
     reply.what = kPageBytes;
@@ -98,7 +102,8 @@ void ConfigLooper::WriteByte(BMessage* job)
             return;
         reply.AddData(kBeforeField, B_RAW_TYPE, shown, count);
     }
-    write_pci_config(bus, device, function, offset, 1, static_cast<uint8>(data));
+    write_pci_config(write->bus, write->device, write->function, write->offset, 1,
+                     static_cast<uint8>(write->data));
     // Read back the page: what the device really holds is what the person sees.
     if (ReadInto(&reply, PageOf(job) * kPageSize, kPageSize, false))
         fEditor.SendMessage(&reply);

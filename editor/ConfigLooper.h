@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 
 // The editor's work on the bus, on a thread of its own: it reads a page of a function's
 // configuration space one byte at a time and writes single bytes, in the order asked, and
@@ -21,8 +22,19 @@ public:
     // request makes its bytes useless. A write and the reading after it always run to the end.
     ConfigLooper(BMessenger editor, std::shared_ptr<const std::atomic<int32>> newestRequest);
 
-    // The request to write data at offset of a function, and to read back the page holding it.
-    static BMessage WriteJob(uint8 bus, uint8 device, uint8 function, int32 offset, int8 data);
+    // A byte to write at offset of a function.
+    struct ByteWrite {
+        uint8 bus = 0;
+        uint8 device = 0;
+        uint8 function = 0;
+        int32 offset = 0;
+        int8 data = 0;
+    };
+
+    // The request to write a byte, and to read back the page holding it.
+    static BMessage WriteJob(const ByteWrite& write);
+    // The byte a message made by WriteJob asks to write; none where a field is missing.
+    static std::optional<ByteWrite> FindWrite(const BMessage* job);
 
     void MessageReceived(BMessage* message) override;
 

@@ -223,7 +223,7 @@ void EditWindow::WriteByte(const BMessage* message)
         || message->FindInt32(kOffsetField, &offset) != B_OK || offset < 0 || offset >= fSize
         || offset / kPageSize != fPage || !IsForShownFunction(message))
         return;
-    BMessage job = ConfigLooper::WriteJob(fBus, fDevice, fFunction, offset, data);
+    BMessage job = ConfigLooper::WriteJob({fBus, fDevice, fFunction, offset, data});
     job.AddData(kBeforeField, B_RAW_TYPE, fShownBytes.data(), ssize_t(fShownBytes.size()));
     Ask(&job);
 }

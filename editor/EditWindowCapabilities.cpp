@@ -5,14 +5,13 @@
 #include "ConfigLooper.h"
 #include "DataTextView.h"
 
+#include <Format.h>
 #include <MenuItem.h>
 #include <Message.h>
 #include <Point.h>
 #include <PopUpMenu.h>
 #include <SeparatorItem.h>
 #include <WindowMessages.h>
-
-#include <cstdio>
 
 namespace {
 
@@ -32,12 +31,11 @@ void EditWindow::OpenCapabilityMenu(const BMessage* request)
     fCapabilityMenu->AddItem(new BMenuItem("Writes\xE2\x80\xA6", new BMessage(kShowWrites)));
     fCapabilityMenu->AddItem(new BSeparatorItem);
     for (const RegisterMap::Structure& capability : fTips.Capabilities()) {
-        char label[96];
-        std::snprintf(label, sizeof(label), "%03X  %s", unsigned(capability.offset),
-                      capability.readable ? capability.name : "not readable");
+        const std::string label = Format("%03X  %s", unsigned(capability.offset),
+                                         capability.readable ? capability.name : "not readable");
         auto* choice = new BMessage(kGoToOffset);
         choice->AddInt32(kOffsetField, capability.offset);
-        fCapabilityMenu->AddItem(new BMenuItem(label, choice));
+        fCapabilityMenu->AddItem(new BMenuItem(label.c_str(), choice));
     }
     if (fTips.Capabilities().empty())
         fCapabilityMenu->AddItem(new BMenuItem("No capabilities", nullptr));

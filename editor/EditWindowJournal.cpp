@@ -80,23 +80,17 @@ void EditWindow::MarkChanges(const JournalEntry& write)
 // on, which the grid may no longer show.
 void EditWindow::UndoWrite(const BMessage* message)
 {
-    int32 offset = 0;
-    int8 data = 0;
-    uint8 bus = 0;
-    uint8 device = 0;
-    uint8 function = 0;
-    if (!FindFunction(message, &bus, &device, &function)
-        || message->FindInt32(kOffsetField, &offset) != B_OK
-        || message->FindInt8(kDataField, &data) != B_OK || offset < 0
-        || offset >= kPages * kPageSize)
+    const std::optional<ConfigLooper::ByteWrite> write = ConfigLooper::FindWrite(message);
+    if (!write || write->offset < 0 || write->offset >= kPages * kPageSize)
         return;
     if (fReadOnly == 1) {
         fWrites.SendMessage(kUndoRefused);
         return;
     }
-    BMessage job = ConfigLooper::WriteJob(bus, device, function, offset, data);
+    BMessage job = ConfigLooper::WriteJob(*write);
     job.AddInt8(kUndoField, 1);
-    Ask(&job, IsShownFunction(bus, device, function) && offset / kPageSize == fPage);
+    Ask(&job, IsShownFunction(write->bus, write->device, write->function)
+                  && write->offset / kPageSize == fPage);
 }
 
 void EditWindow::ShowWrites()

@@ -1,5 +1,6 @@
 #include "WritesWindow.h"
 
+#include "ConfigLooper.h"
 #include "JournalText.h"
 #include "WriteJournal.h"
 
@@ -7,7 +8,6 @@
 #include <Button.h>
 #include <Clipboard.h>
 #include <FilePanel.h>
-#include <FunctionFields.h>
 #include <ListView.h>
 #include <Message.h>
 #include <PciStringView.h>
@@ -113,11 +113,11 @@ void WritesWindow::Undo()
         return;
     }
     for (auto entry = chosen.rbegin(); entry != chosen.rend(); ++entry) {
-        BMessage undo(kUndoWrite);
         const PciAddress& address = (*entry)->address;
-        PutFunction(&undo, address.bus, address.device, address.function);
-        undo.AddInt32(kOffsetField, (*entry)->offset);
-        undo.AddInt8(kDataField, static_cast<int8>((*entry)->before));
+        BMessage undo =
+            ConfigLooper::WriteJob({address.bus, address.device, address.function, (*entry)->offset,
+                                    static_cast<int8>((*entry)->before)});
+        undo.what = kUndoWrite;
         if (fEditor.SendMessage(&undo) != B_OK) {
             Say("The editor is closed: open it with \"Edit\" to undo.");
             return;

@@ -3,6 +3,7 @@
 // going to a capability; the rows themselves stay as they are.
 
 #include "ProgramDriver.h"
+#include "StandardMachineFunctions.h"
 
 #include <Menu.h>
 #include <SimulatedMachines.h>
@@ -15,9 +16,6 @@ using testing::HasSubstr;
 
 namespace {
 
-constexpr int32 kAgpBridgeIndex = 1;
-constexpr int32 kNicIndex = 6;
-constexpr int32 kExpressIndex = 8;
 constexpr const char* kWrites = "Writes\xE2\x80\xA6";
 
 class ExplanationsTest : public testing::Test, public ProgramDriver {

@@ -3,17 +3,13 @@
 #include "DeviceLines.h"
 #include "ProgramDriver.h"
 #include "Screenshots.h"
+#include "StandardMachineFunctions.h"
 
 #include <SimulatedMachines.h>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-const PciAddress kHostBridge{0, 0, 0};
-const PciAddress kIde{0, 0x07, 1};
-constexpr int32 kIdeIndex = 3;
-constexpr int32 kUsbIndex = 4;
 
 class PersonFlowTest : public testing::Test, public ProgramDriver {
 protected:
@@ -95,7 +91,6 @@ TEST_F(PersonFlowTest, TypingLeftWithoutEnterNeverStaysOnScreenNorReachesADevice
 // as itself: the device window and the editor name where it really is, and its bytes are its own.
 TEST_F(PersonFlowTest, AFunctionOfAnotherDomainIsShownAtItsRealAddressWithItsOwnBytes)
 {
-    constexpr int32 kDriveIndex = 10;
     PickDevice(kDriveIndex);
     EXPECT_EQ(LineOf(DeviceWindow(), "Vendor ID"), "Vendor ID 144D");
     EXPECT_EQ(LineOf(DeviceWindow(), "Bus"), "Bus 0 Device 0 Function 0");

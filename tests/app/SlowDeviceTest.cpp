@@ -6,6 +6,7 @@
 #include "DeviceLines.h"
 #include "HeldBus.h"
 #include "ProgramDriver.h"
+#include "StandardMachineFunctions.h"
 
 #include <SimulatedMachines.h>
 #include <TypeConstants.h>
@@ -14,15 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-const PciAddress kHostBridge{0, 0, 0};
-const PciAddress kIde{0, 0x07, 1};
-const PciAddress kNic{0, 0x0B, 0};
-const PciAddress kExpress{0, 0x0E, 0};
-constexpr int32 kIdeIndex = 3;
-constexpr int32 kUsbIndex = 4;
-constexpr int32 kNicIndex = 6;
-constexpr int32 kExpressIndex = 8;
 
 // One step as a person takes it while a read may hang: what it posts to windows is delivered,
 // the editor's bus thread is not waited for.

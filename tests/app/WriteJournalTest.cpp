@@ -4,6 +4,7 @@
 
 #include "DumpWriter.h"
 #include "ProgramDriver.h"
+#include "StandardMachineFunctions.h"
 
 #include <AppDefs.h>
 #include <JournalText.h>
@@ -23,13 +24,6 @@ using testing::ElementsAre;
 using testing::StartsWith;
 
 namespace {
-
-constexpr int32 kHostBridgeIndex = 0;
-constexpr int32 kIdeIndex = 3;
-constexpr int32 kNicIndex = 6;
-constexpr int32 kExpressIndex = 8;
-constexpr int32 kDriveIndex = 10;
-const PciAddress kNic{0, 0x0B, 0};
 
 class WriteJournalTest : public testing::Test, public ProgramDriver {
 protected:

@@ -1,6 +1,7 @@
 #include "EditorViews.h"
 #include "InstalledMachine.h"
 #include "KitTestSupport.h"
+#include "StandardMachineFunctions.h"
 
 #include <Control.h>
 #include <EditWindow.h>
@@ -10,9 +11,6 @@
 #include <StringView.h>
 
 namespace {
-
-const PciAddress kNic{0, 0x0B, 0};
-const PciAddress kIde{0, 0x07, 1};
 
 class EditWindowTest : public testing::Test {
 protected:
